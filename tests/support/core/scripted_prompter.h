@@ -1,0 +1,35 @@
+// A Prompter for tests: records every text it is shown (as UTF-8) and answers questions from
+// a script, Yes when the script has run out.
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/cp932.h"
+#include "model/prompter.h"
+
+class ScriptedPrompter : public Prompter {
+ public:
+  std::vector<std::string> messages;   // every message and question, in order, UTF-8
+  std::deque<Answer> answers;          // answers to the next questions
+  std::deque<std::optional<int32_t>> colors;  // results of the next colour dialogs
+
+  void Message(const std::string& text) override { messages.push_back(FromCp932(text)); }
+
+  Answer Ask(const std::string& text, bool /*withCancel*/) override {
+    messages.push_back(FromCp932(text));
+    if (answers.empty()) return Answer::Yes;
+    const Answer a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+
+  std::optional<int32_t> ChooseColor(int32_t /*initial*/) override {
+    if (colors.empty()) return std::nullopt;
+    const auto c = colors.front();
+    colors.pop_front();
+    return c;
+  }
+};
