@@ -1,0 +1,149 @@
+#include "storage/file_access.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+
+#include "model/cp932.h"
+
+namespace {
+
+// Closes a descriptor when it goes out of scope.
+class Fd {
+ public:
+  explicit Fd(int fd) : fd_(fd) {}
+  ~Fd() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+  int get() const { return fd_; }
+  // Closes now and reports whether the close succeeded (a failed close can lose written data).
+  bool Close() {
+    const int fd = fd_;
+    fd_ = -1;
+    return fd < 0 || ::close(fd) == 0;
+  }
+
+ private:
+  int fd_;
+};
+
+// Opens a regular file for reading. O_NONBLOCK keeps a named pipe from blocking the open; it
+// has no effect on reading a regular file.
+int OpenRegularForReading(const std::string& path, struct stat& info) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return -1;
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
+
+// Reads until maxBytes or the end of the file; false on a read error.
+bool ReadUpTo(int fd, std::size_t maxBytes, std::string& out) {
+  std::string data;
+  char chunk[16384];
+  while (data.size() < maxBytes) {
+    const std::size_t want = std::min(sizeof chunk, maxBytes - data.size());
+    const ssize_t got = ::read(fd, chunk, want);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    if (got == 0) break;
+    data.append(chunk, static_cast<std::size_t>(got));
+  }
+  out = std::move(data);
+  return true;
+}
+
+bool WriteAll(int fd, const std::string& bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t put = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (put < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    done += static_cast<std::size_t>(put);
+  }
+  return true;
+}
+
+mode_t DefaultFileMode() {
+  // umask can only be read by setting it; the program is single-threaded.
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return static_cast<mode_t>(0666 & ~mask);
+}
+
+}  // namespace
+
+std::string PlatformPath(const std::string& name) { return FromCp932(name); }
+
+ReadStatus ReadWholeFile(const std::string& name, std::string& bytes, std::size_t maxBytes) {
+  struct stat info {};
+  Fd fd(OpenRegularForReading(PlatformPath(name), info));
+  if (fd.get() < 0) return ReadStatus::CannotOpen;
+  if (info.st_size < 0 || static_cast<std::size_t>(info.st_size) > maxBytes) {
+    return ReadStatus::TooLarge;
+  }
+  // One byte more than allowed tells a file that grew after fstat.
+  std::string data;
+  if (!ReadUpTo(fd.get(), maxBytes + 1, data)) return ReadStatus::CannotOpen;
+  if (data.size() > maxBytes) return ReadStatus::TooLarge;
+  bytes = std::move(data);
+  return ReadStatus::Ok;
+}
+
+bool ReadFirstLine(const std::string& name, std::string& line, std::size_t maxBytes) {
+  struct stat info {};
+  Fd fd(OpenRegularForReading(PlatformPath(name), info));
+  if (fd.get() < 0) return false;
+  std::string data;
+  if (!ReadUpTo(fd.get(), maxBytes, data)) return false;
+  line = data.substr(0, data.find_first_of("\r\n"));
+  return true;
+}
+
+bool WriteFileAtomically(const std::string& name, const std::string& bytes) {
+  namespace fs = std::filesystem;
+  const fs::path target(PlatformPath(name));
+  if (target.filename().empty()) return false;
+
+  mode_t mode = DefaultFileMode();
+  struct stat old {};
+  if (::stat(target.c_str(), &old) == 0) {
+    if (!S_ISREG(old.st_mode)) return false;
+    // Root may write anything, so a read-only file is told by its permission bits too.
+    if ((old.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) return false;
+    mode = old.st_mode & 07777;
+  } else if (errno != ENOENT) {
+    return false;
+  }
+
+  const fs::path folder = target.parent_path();
+  // A short fixed stem: the temporary name must fit even when the file name is long.
+  std::string temp = (folder / ".mvrsave.XXXXXX").string();
+  Fd fd(::mkstemp(temp.data()));
+  if (fd.get() < 0) return false;
+  const bool written = ::fchmod(fd.get(), mode) == 0 && WriteAll(fd.get(), bytes) &&
+                       ::fsync(fd.get()) == 0 && fd.Close();
+  if (!written || ::rename(temp.c_str(), target.c_str()) != 0) {
+    fd.Close();
+    ::unlink(temp.c_str());
+    return false;
+  }
+  // Make the rename itself durable; the new file is in place whether or not this succeeds.
+  const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
+  return true;
+}

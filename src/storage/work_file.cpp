@@ -1,0 +1,185 @@
+#include "storage/work_file.h"
+
+#include <cstddef>
+
+#include "model/cp932.h"
+#include "storage/file_access.h"
+
+namespace {
+
+// The user-facing texts, converted to CP932 once.
+struct Messages {
+  std::string defaultName = ToCp932("ファイル名をMevrolin.mvrにしました");
+  std::string extension = ToCp932("拡張子はmvrまたはtstを使ってください");
+  std::string openPrefix = ToCp932("ファイル ");
+  std::string openSuffix = ToCp932(" が開けません");
+  std::string structure = ToCp932("データの構造が違います。");
+  std::string numberMid = ToCp932(" の ");
+  std::string numberSuffix = ToCp932(" 行目に整数でない値があります");
+  std::string saveFailed = ToCp932("の保存に失敗しました");
+  std::string unknownTitle = ToCp932("？");
+};
+
+const Messages& Msg() {
+  static const Messages messages;
+  return messages;
+}
+
+constexpr const char* kDefaultFileName = "Mevrolin.mvr";
+
+// Index just past the last folder separator ("/" or "\"), stepping over two-byte CP932
+// characters whose second byte may be 0x5C.
+std::size_t FileNameStart(const std::string& name) {
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const unsigned char b = static_cast<unsigned char>(name[i]);
+    if (IsCp932LeadByte(b)) {
+      ++i;
+    } else if (b == '/' || b == '\\') {
+      start = i + 1;
+    }
+  }
+  return start;
+}
+
+// ASCII lower case that leaves the second byte of two-byte characters alone.
+std::string LowerAscii(const std::string& text) {
+  std::string lower = text;
+  for (std::size_t i = 0; i < lower.size(); ++i) {
+    const unsigned char b = static_cast<unsigned char>(lower[i]);
+    if (IsCp932LeadByte(b)) {
+      ++i;
+    } else if (b >= 'A' && b <= 'Z') {
+      lower[i] = static_cast<char>(b - 'A' + 'a');
+    }
+  }
+  return lower;
+}
+
+void ReportParseFailure(const WorkFileParse& parse, const std::string& name,
+                        Prompter& prompter) {
+  switch (parse.error) {
+    case WorkFileError::NotText:
+    case WorkFileError::BadStructure:
+      prompter.Message(Msg().structure);
+      break;
+    case WorkFileError::BadNumber:
+      prompter.Message(Msg().openPrefix + name + Msg().numberMid +
+                       std::to_string(parse.failedLine) + Msg().numberSuffix);
+      break;
+    case WorkFileError::NoCurves:  // a title alone: nothing to open, nothing to say
+    case WorkFileError::None:
+      break;
+  }
+}
+
+}  // namespace
+
+std::string CheckFileName(const std::string& name, Prompter& prompter) {
+  if (name.empty()) {
+    prompter.Message(Msg().defaultName);
+    return kDefaultFileName;
+  }
+  const std::size_t dot = name.find('.', FileNameStart(name));
+  if (dot == std::string::npos) return name + ".mvr";
+  const std::string extension = LowerAscii(name.substr(dot + 1));
+  if (extension != "mvr" && extension != "tst") {
+    prompter.Message(extension + Msg().extension);
+  }
+  return name;
+}
+
+bool LoadLines(std::vector<std::string>& lines, const std::string& name, Prompter& prompter) {
+  std::string bytes;
+  switch (ReadWholeFile(name, bytes)) {
+    case ReadStatus::CannotOpen:
+      prompter.Message(Msg().openPrefix + name + Msg().openSuffix);
+      return false;
+    case ReadStatus::TooLarge:
+      prompter.Message(Msg().structure);
+      return false;
+    case ReadStatus::Ok:
+      break;
+  }
+  if (!SplitTextLines(bytes, lines)) {
+    prompter.Message(Msg().structure);
+    return false;
+  }
+  return true;
+}
+
+int32_t LoadLineFile(const std::string& name, EquationForm form, Prompter& prompter,
+                     std::array<TLineData, kMaxLines + 1>& lineData,
+                     std::vector<std::string>& listItems, DocumentBuffer& buffer) {
+  const std::string fileName = CheckFileName(name, prompter);
+  if (fileName.empty()) return 0;
+  std::vector<std::string> lines;
+  if (!LoadLines(lines, fileName, prompter)) return 0;
+  WorkFileParse parse = ParseWorkLines(std::move(lines));
+  if (parse.error != WorkFileError::None) {
+    ReportParseFailure(parse, fileName, prompter);
+    return 0;
+  }
+  // Everything is read; only now does the editor's state change.
+  const int32_t count = static_cast<int32_t>(parse.curves.size());
+  std::vector<std::string> items;
+  items.reserve(parse.curves.size());
+  for (const TLineData& line : parse.curves) items.push_back(EquationText(line, form));
+  for (std::size_t i = 0; i < parse.curves.size(); ++i) lineData[i] = std::move(parse.curves[i]);
+  listItems = std::move(items);
+  buffer.Load(std::move(parse.lines));
+  return count;
+}
+
+int32_t LoadPreviewFile(const std::string& name, Prompter& prompter,
+                        std::vector<std::string>& scratch,
+                        std::array<TLineData, kMaxLines + 1>& practiceData,
+                        std::vector<std::string>& previewItems) {
+  const std::string fileName = CheckFileName(name, prompter);
+  if (fileName.empty()) return 0;
+  std::vector<std::string> lines;
+  if (!LoadLines(lines, fileName, prompter)) return 0;
+  WorkFileParse parse = ParsePreviewLines(std::move(lines));
+  if (parse.error != WorkFileError::None) {
+    ReportParseFailure(parse, fileName, prompter);
+    return 0;
+  }
+  const int32_t count = static_cast<int32_t>(parse.curves.size());
+  std::vector<std::string> items;
+  items.reserve(parse.curves.size());
+  for (const TLineData& line : parse.curves) items.push_back(line.Shiki);
+  for (std::size_t i = 0; i < parse.curves.size(); ++i) {
+    practiceData[i] = std::move(parse.curves[i]);
+  }
+  previewItems = std::move(items);
+  scratch = std::move(parse.lines);
+  return count;
+}
+
+bool SaveLineFile(const std::string& title, const std::string& name, DocumentBuffer& buffer,
+                  Prompter& prompter) {
+  std::vector<std::string>& lines = buffer.MutableLines();
+  // A buffer that was never reset has no title line yet; the title then becomes line 1.
+  const bool hadTitleLine = !lines.empty();
+  std::string oldTitle;
+  if (hadTitleLine) {
+    oldTitle = lines.front();
+    lines.front() = title;
+  } else {
+    lines.push_back(title);
+  }
+  if (WriteFileAtomically(name, JoinTextLines(lines))) return true;
+  if (hadTitleLine) {
+    lines.front() = std::move(oldTitle);
+  } else {
+    lines.clear();
+  }
+  prompter.Message(name + Msg().saveFailed);
+  return false;
+}
+
+std::string ReadUnitTitle(const std::string& path) {
+  std::string line;
+  if (!ReadFirstLine(path, line)) return Msg().unknownTitle;
+  return line;
+}

@@ -1,0 +1,51 @@
+// Reading and writing drawing files (*.mvr) and test files (*.tst): the file-name rule, the
+// editor's reader, the preview reader, the writer and the title probe of the unit library.
+// Names are CP932 bytes; every message goes through the Prompter.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "model/equation_text.h"
+#include "model/line_data.h"
+#include "model/prompter.h"
+#include "storage/document_buffer.h"
+#include "storage/work_file_format.h"
+
+// An empty name becomes "Mevrolin.mvr" (with a message); a file name without an extension gets
+// ".mvr"; an extension other than mvr or tst (any case) is warned about but kept. The extension
+// is looked for in the file name only, so dots in folder names do not count.
+std::string CheckFileName(const std::string& name, Prompter& prompter);
+
+// Replaces lines by the file's lines. A file that cannot be opened gives
+// "ファイル " + name + " が開けません"; one that is no text file or far too large for a work
+// file gives "データの構造が違います。". Either way false, with lines untouched.
+bool LoadLines(std::vector<std::string>& lines, const std::string& name, Prompter& prompter);
+
+// The editor's reader. On success fills the first n entries of lineData (Shiki as stored,
+// HenikiKind 0), sets listItems to their equation texts in the given form, puts every line of
+// the file in the buffer and returns n (1..100). On any failure returns 0 and leaves lineData,
+// listItems and buffer exactly as they were.
+int32_t LoadLineFile(const std::string& name, EquationForm form, Prompter& prompter,
+                     std::array<TLineData, kMaxLines + 1>& lineData,
+                     std::vector<std::string>& listItems, DocumentBuffer& buffer);
+
+// The preview reader: accepts the "<<ver4" layout and ignores surplus lines. On success the
+// scratch lines, the first n entries of practiceData and the preview list (the stored Shiki
+// texts) are replaced and n (0..100) returned; on failure 0 and nothing changes.
+int32_t LoadPreviewFile(const std::string& name, Prompter& prompter,
+                        std::vector<std::string>& scratch,
+                        std::array<TLineData, kMaxLines + 1>& practiceData,
+                        std::vector<std::string>& previewItems);
+
+// Writes the buffer with the title as its first line, replacing the file atomically. On failure
+// line 1 is restored, name + "の保存に失敗しました" is shown and false returned; the caller then
+// ends the command that asked for the save.
+bool SaveLineFile(const std::string& title, const std::string& name, DocumentBuffer& buffer,
+                  Prompter& prompter);
+
+// The first line of the file, or "？" when it cannot be opened or read.
+std::string ReadUnitTitle(const std::string& path);
