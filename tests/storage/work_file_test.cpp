@@ -1,0 +1,458 @@
+#include "storage/work_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "model/cp932.h"
+#include "support/core/scripted_prompter.h"
+#include "support/core/temp_folder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+using LineArray = std::array<TLineData, kMaxLines + 1>;
+
+const std::string kStructureMsg = "データの構造が違います。";
+
+std::string OpenFailure(const std::string& name) { return "ファイル " + name + " が開けません"; }
+
+// ---- File names ----
+
+struct NameCase {
+  const char* name;  // UTF-8, converted to CP932 for the call
+  const char* expected;
+  const char* message;  // nullptr: no message
+};
+
+class CheckFileNameTest : public ::testing::TestWithParam<NameCase> {};
+
+TEST_P(CheckFileNameTest, AddsOrChecksTheExtensionOfTheFileNameOnly) {
+  const NameCase& c = GetParam();
+  ScriptedPrompter prompter;
+  EXPECT_EQ(FromCp932(CheckFileName(ToCp932(c.name), prompter)), c.expected);
+  if (c.message == nullptr) {
+    EXPECT_TRUE(prompter.messages.empty());
+  } else {
+    EXPECT_EQ(prompter.messages, Lines{c.message});
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CheckFileNameTest,
+    ::testing::Values(
+        NameCase{"", "Mevrolin.mvr", "ファイル名をMevrolin.mvrにしました"},
+        NameCase{"work", "work.mvr", nullptr}, NameCase{"work.TST", "work.TST", nullptr},
+        NameCase{"work.mvr", "work.mvr", nullptr}, NameCase{"work.Mvr", "work.Mvr", nullptr},
+        NameCase{"work.txt", "work.txt", "txt拡張子はmvrまたはtstを使ってください"},
+        NameCase{"WORK.TXT", "WORK.TXT", "txt拡張子はmvrまたはtstを使ってください"},
+        NameCase{"my.work.mvr", "my.work.mvr", "work.mvr拡張子はmvrまたはtstを使ってください"},
+        NameCase{"/root/.local/share/work", "/root/.local/share/work.mvr", nullptr},
+        NameCase{"/home/u/.cache/unit.tst", "/home/u/.cache/unit.tst", nullptr},
+        NameCase{"C:\\My.Docs\\work", "C:\\My.Docs\\work.mvr", nullptr},
+        // ソ ends in the byte of "\": it is no folder separator.
+        NameCase{"My.ソ", "My.ソ", "ソ拡張子はmvrまたはtstを使ってください"},
+        // ア's second byte is "A" in ASCII; lower-casing must leave it alone.
+        NameCase{"work.アA", "work.アA", "アa拡張子はmvrまたはtstを使ってください"},
+        NameCase{"表", "表.mvr", nullptr}));
+
+// ---- Reading ----
+
+// Bytes of a drawing file: a title with ≦, ソ, 表 and half-width kana, colours 255 and
+// 16711680, style words 16, 545 and 0.
+std::string SampleFile() {
+  return ToCp932("≦ソ表ｶﾗｰ 反比例") + "\r\n" +
+         "255,16\r\ny = 6/x\r\n2,3\r\n0,0\r\n-99,99\r\n"
+         "16711680,545\r\nxy = -8\r\n-2,4\r\n1,5\r\n-3,7\r\n"
+         "0,0\r\n" + ToCp932("ｙ＝１／ｘ") + "\r\n1,1\r\n0,0\r\n-99,99\r\n";
+}
+
+std::string ManyCurves(int32_t n) {
+  std::string text = "many\r\n";
+  for (int32_t k = 0; k < n; ++k) {
+    text += std::to_string(k) + ",16\r\ny = " + std::to_string(k + 1) + "/x\r\n" +
+            std::to_string(k + 1) + ",1\r\n0,0\r\n-99,99\r\n";
+  }
+  return text;
+}
+
+// The editor's state before an open command, to show that a failed open leaves it alone.
+struct EditorSide {
+  LineArray lineData{};
+  Lines listItems{"old item"};
+  DocumentBuffer buffer;
+
+  EditorSide() {
+    lineData[0].Shiki = "old curve";
+    lineData[0].X1 = 5;
+    buffer.Reset("old title");
+    buffer.AppendCurve(lineData[0]);
+  }
+
+  int32_t Open(const std::string& name, ScriptedPrompter& prompter,
+               EquationForm form = EquationForm::Standard) {
+    return LoadLineFile(name, form, prompter, lineData, listItems, buffer);
+  }
+
+  void ExpectUnchanged() const {
+    const EditorSide fresh;
+    EXPECT_EQ(lineData, fresh.lineData);
+    EXPECT_EQ(listItems, fresh.listItems);
+    EXPECT_EQ(buffer.Lines(), fresh.buffer.Lines());
+  }
+};
+
+TEST(LoadLineFileTest, ReadsCurvesListsFreshEquationsAndKeepsStoredShiki) {
+  TempFolder folder;
+  const std::string name = folder / "work.mvr";
+  TempFolder::Write(name, SampleFile());
+  EditorSide editor;
+  ScriptedPrompter prompter;
+  ASSERT_EQ(editor.Open(name, prompter, EquationForm::General), 3);
+  EXPECT_TRUE(prompter.messages.empty());
+  EXPECT_EQ(editor.listItems, (Lines{"xy = 6", "xy = -8", "xy = 1"}));
+  EXPECT_EQ(editor.lineData[0].Shiki, "y = 6/x");
+  EXPECT_EQ(editor.lineData[2].Shiki, ToCp932("ｙ＝１／ｘ"));
+  EXPECT_EQ(editor.lineData[0].Color, 255);
+  EXPECT_EQ(editor.lineData[1].Color, 16711680);
+  EXPECT_EQ(editor.lineData[1].LMode, 1);
+  EXPECT_EQ(editor.lineData[2].LWidth, 1);
+  EXPECT_EQ(editor.buffer.Size(), 16u);
+  EXPECT_EQ(editor.buffer.Lines()[0], ToCp932("≦ソ表ｶﾗｰ 反比例"));
+}
+
+TEST(LoadLineFileTest, NameWithoutExtensionOpensTheMvrFile) {
+  TempFolder folder;
+  TempFolder::Write(folder / "work.mvr", SampleFile());
+  EditorSide editor;
+  ScriptedPrompter prompter;
+  EXPECT_EQ(editor.Open(folder / "work", prompter), 3);
+}
+
+struct OpenFailureCase {
+  const char* name;
+  std::function<void(const std::string& path)> make;  // what lies at the file's path
+  std::function<std::string(const std::string& path)> message;  // "" for none
+};
+
+std::function<void(const std::string&)> FileWith(std::string bytes) {
+  return [bytes](const std::string& path) { TempFolder::Write(path, bytes); };
+}
+
+std::function<std::string(const std::string&)> Says(std::string text) {
+  return [text](const std::string&) { return text; };
+}
+
+const std::vector<OpenFailureCase>& OpenFailureCases() {
+  static const std::vector<OpenFailureCase> cases = {
+      {"Missing", [](const std::string&) {}, OpenFailure},
+      {"Folder", [](const std::string& path) { fs::create_directory(path); }, OpenFailure},
+      {"TitleOnly", FileWith("title\r\n"), Says("")},
+      {"Empty", FileWith(""), Says(kStructureMsg)},
+      {"SevenLines", FileWith(ManyCurves(1) + "extra\r\n"), Says(kStructureMsg)},
+      {"Ver4", FileWith("t\r\n<<ver4\r\nh\r\nh\r\n255,16\r\ny = 1/x\r\n1,1\r\n0,0\r\n-99,99\r\n"),
+       Says(kStructureMsg)},
+      {"Binary", FileWith(std::string("t\r\n\0\0\0\0\r\n", 9)), Says(kStructureMsg)},
+      {"HugeLine", FileWith(std::string(kMaxWorkLineBytes + 1, 'x')), Says(kStructureMsg)},
+      {"TooLarge",
+       [](const std::string& path) {
+         TempFolder::Write(path, "t\r\n");
+         fs::resize_file(path, kMaxWorkFileBytes + 1);  // sparse: cheap to make
+       },
+       Says(kStructureMsg)},
+      {"LettersInSecondCurve",
+       FileWith(ManyCurves(1) + "255,16\r\ny = 1/x\r\none,1\r\n0,0\r\n-99,99\r\n"),
+       [](const std::string& path) {
+         return "ファイル " + path + " の 9 行目に整数でない値があります";
+       }},
+      {"EmptyField", FileWith("t\r\n255,\r\ny\r\n1,1\r\n0,0\r\n-99,99\r\n"),
+       [](const std::string& path) {
+         return "ファイル " + path + " の 2 行目に整数でない値があります";
+       }},
+  };
+  return cases;
+}
+
+class OpenFailureTest : public ::testing::TestWithParam<OpenFailureCase> {};
+
+TEST_P(OpenFailureTest, LeavesTheEditorAsItWasAndSaysWhy) {
+  const OpenFailureCase& c = GetParam();
+  TempFolder folder;
+  const std::string path = folder / "work.mvr";
+  c.make(path);
+  EditorSide editor;
+  ScriptedPrompter prompter;
+  EXPECT_EQ(editor.Open(path, prompter), 0);
+  const std::string message = c.message(path);
+  EXPECT_EQ(prompter.messages, message.empty() ? Lines{} : Lines{message});
+  editor.ExpectUnchanged();
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, OpenFailureTest, ::testing::ValuesIn(OpenFailureCases()),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST(LoadLineFileTest, NamedPipeIsRefusedWithoutBlocking) {
+  TempFolder folder;
+  const std::string path = folder / "pipe.mvr";
+  ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+  EditorSide editor;
+  ScriptedPrompter prompter;
+  EXPECT_EQ(editor.Open(path, prompter), 0);
+  EXPECT_EQ(prompter.messages, Lines{OpenFailure(path)});
+  editor.ExpectUnchanged();
+}
+
+// ---- Round trips ----
+
+struct RoundTripCase {
+  const char* name;
+  std::string bytes;
+  int32_t curves;
+};
+
+class RoundTripTest : public ::testing::TestWithParam<RoundTripCase> {};
+
+TEST_P(RoundTripTest, OpenThenSaveUnderTheSameTitleGivesTheSameBytes) {
+  const RoundTripCase& c = GetParam();
+  TempFolder folder;
+  const std::string original = folder / "in.mvr";
+  TempFolder::Write(original, c.bytes);
+  EditorSide editor;
+  ScriptedPrompter prompter;
+  ASSERT_EQ(editor.Open(original, prompter), c.curves);
+  const std::string title = editor.buffer.Lines()[0];
+  // The editor's buffer starts with a placeholder; the save puts the title back.
+  editor.buffer.MutableLines()[0] = "placeholder";
+  const std::string copy = folder / "out.tst";
+  ASSERT_TRUE(SaveLineFile(title, copy, editor.buffer, prompter));
+  EXPECT_EQ(TempFolder::Read(copy), c.bytes);
+  ASSERT_TRUE(SaveLineFile(title, original, editor.buffer, prompter));
+  EXPECT_EQ(TempFolder::Read(original), c.bytes);
+  EXPECT_EQ(editor.buffer.Lines()[0], title);
+  EXPECT_TRUE(prompter.messages.empty());
+  EXPECT_EQ(folder.EntryCount(), 2u);  // no temporary file left
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, RoundTripTest,
+                         ::testing::Values(RoundTripCase{"Sample", SampleFile(), 3},
+                                           RoundTripCase{"Hundred", ManyCurves(100), 100},
+                                           // Curves past the hundredth travel as lines.
+                                           RoundTripCase{"SurplusKept", ManyCurves(102), 100}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST(LineEnds, OtherLineEndsAreReadAndWrittenAsCrLf) {
+  TempFolder folder;
+  const std::string path = folder / "lf.mvr";
+  std::string lf = SampleFile();
+  std::erase(lf, '\r');
+  lf.pop_back();  // no end on the last line
+  TempFolder::Write(path, lf);
+  EditorSide editor;
+  ScriptedPrompter prompter;
+  ASSERT_EQ(editor.Open(path, prompter), 3);
+  ASSERT_TRUE(SaveLineFile(editor.buffer.Lines()[0], path, editor.buffer, prompter));
+  EXPECT_EQ(TempFolder::Read(path), SampleFile());
+}
+
+TEST(LoadLineFileTest, HenikiKindIsNotStored) {
+  TempFolder folder;
+  const std::string path = folder / "kind.mvr";
+  TLineData line;
+  line.LMode = kModeSegment;
+  line.LWidth = 1;
+  line.HenikiKind = 3;
+  line.X1 = 1;
+  line.Y1 = 1;
+  line.HenikiStart = -2;
+  line.HenikiEnd = 2;
+  DocumentBuffer written;
+  written.Reset("");
+  written.AppendCurve(line);
+  ScriptedPrompter prompter;
+  ASSERT_TRUE(SaveLineFile("t", path, written, prompter));
+  EditorSide editor;
+  ASSERT_EQ(editor.Open(path, prompter), 1);
+  EXPECT_EQ(editor.lineData[0].HenikiKind, 0);
+}
+
+// ---- Writing failures ----
+
+struct SaveFailureCase {
+  const char* name;
+  // Prepares the folder and returns the name to save to.
+  std::function<std::string(const TempFolder&)> target;
+};
+
+class SaveFailureTest : public ::testing::TestWithParam<SaveFailureCase> {};
+
+TEST_P(SaveFailureTest, KeepsOldFileAndTitleLineAndSaysSo) {
+  const SaveFailureCase& c = GetParam();
+  TempFolder folder;
+  const std::string old = folder / "old.mvr";
+  TempFolder::Write(old, SampleFile());
+  const std::string name = c.target(folder);
+  const std::size_t entries = folder.EntryCount();
+
+  DocumentBuffer buffer;
+  buffer.Reset("placeholder");
+  buffer.AppendCurve(TLineData{});
+  const Lines before = buffer.Lines();
+  ScriptedPrompter prompter;
+  EXPECT_FALSE(SaveLineFile("new title", name, buffer, prompter));
+  EXPECT_EQ(buffer.Lines(), before);
+  EXPECT_EQ(prompter.messages, Lines{name + "の保存に失敗しました"});
+  EXPECT_EQ(TempFolder::Read(old), SampleFile());
+  EXPECT_EQ(folder.EntryCount(), entries);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SaveFailureTest,
+    ::testing::Values(
+        SaveFailureCase{"MissingFolder",
+                        [](const TempFolder& f) { return f / "missing/work.mvr"; }},
+        // A regular file where the folder should be: even root cannot create files there.
+        SaveFailureCase{"FolderIsAFile", [](const TempFolder& f) { return f / "old.mvr/work.mvr"; }},
+        SaveFailureCase{"TargetIsAFolder",
+                        [](const TempFolder& f) {
+                          fs::create_directory(f / "dir.mvr");
+                          return f / "dir.mvr";
+                        }},
+        SaveFailureCase{"ReadOnlyFile",
+                        [](const TempFolder& f) {
+                          fs::permissions(f / "old.mvr", fs::perms::owner_read |
+                                                             fs::perms::group_read |
+                                                             fs::perms::others_read);
+                          return f / "old.mvr";
+                        }}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(SaveFailure, ReadOnlyFolderKeepsTheOldFile) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+  TempFolder folder;
+  const std::string old = folder / "old.mvr";
+  TempFolder::Write(old, SampleFile());
+  fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec);
+  DocumentBuffer buffer;
+  buffer.Reset("placeholder");
+  ScriptedPrompter prompter;
+  EXPECT_FALSE(SaveLineFile("t", old, buffer, prompter));
+  EXPECT_EQ(buffer.Lines(), Lines{"placeholder"});
+  EXPECT_EQ(prompter.messages, Lines{old + "の保存に失敗しました"});
+  EXPECT_EQ(TempFolder::Read(old), SampleFile());
+}
+
+TEST(SaveLineFileTest, ReplacingKeepsTheFilePermissions) {
+  TempFolder folder;
+  const std::string path = folder / "work.mvr";
+  TempFolder::Write(path, "x");
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  DocumentBuffer buffer;
+  buffer.Reset("");
+  ScriptedPrompter prompter;
+  ASSERT_TRUE(SaveLineFile("t", path, buffer, prompter));
+  EXPECT_EQ(TempFolder::Read(path), "t\r\n");
+  EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST(SaveLineFileTest, Cp932NameBecomesAPlatformPath) {
+  TempFolder folder;
+  const std::string name = ToCp932(folder / "表ソ.mvr");
+  DocumentBuffer buffer;
+  buffer.Reset("");
+  ScriptedPrompter prompter;
+  ASSERT_TRUE(SaveLineFile(ToCp932("表"), name, buffer, prompter));
+  EXPECT_TRUE(fs::exists(folder.Path() / "表ソ.mvr"));
+  EXPECT_EQ(ReadUnitTitle(name), ToCp932("表"));
+}
+
+// ---- Preview ----
+
+struct PreviewCase {
+  const char* name;
+  std::string bytes;
+  Lines items;  // the stored Shiki texts
+};
+
+class PreviewTest : public ::testing::TestWithParam<PreviewCase> {};
+
+TEST_P(PreviewTest, ListsStoredShikiOfEveryWholeCurve) {
+  const PreviewCase& c = GetParam();
+  TempFolder folder;
+  const std::string path = folder / "unit.tst";
+  TempFolder::Write(path, c.bytes);
+  Lines scratch{"old"};
+  LineArray practice{};
+  Lines items{"old item"};
+  ScriptedPrompter prompter;
+  EXPECT_EQ(LoadPreviewFile(path, prompter, scratch, practice, items),
+            static_cast<int32_t>(c.items.size()));
+  EXPECT_TRUE(prompter.messages.empty());
+  EXPECT_EQ(items, c.items);
+  Lines lines;
+  ASSERT_TRUE(SplitTextLines(c.bytes, lines));
+  EXPECT_EQ(scratch, lines);
+  for (std::size_t i = 0; i < c.items.size(); ++i) EXPECT_EQ(practice[i].Shiki, c.items[i]);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PreviewTest,
+    ::testing::Values(
+        PreviewCase{"Sample", SampleFile(), {"y = 6/x", "xy = -8", ToCp932("ｙ＝１／ｘ")}},
+        PreviewCase{"TitleOnly", "t\r\n", {}},
+        PreviewCase{"SevenLines", ManyCurves(1) + "extra\r\n", {"y = 1/x"}},
+        PreviewCase{"Ver4",
+                    "t\r\n<<ver4\r\n1,2\r\nhead\r\n255,16\r\ny = 1/x\r\n1,1\r\n0,0\r\n-99,99\r\n"
+                    "255,16\r\ny = 4/x\r\n2,2\r\n0,0\r\n-99,99\r\n",
+                    {"y = 1/x", "y = 4/x"}}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(PreviewFailure, ChangesNothing) {
+  TempFolder folder;
+  const std::string bad = folder / "bad.tst";
+  TempFolder::Write(bad, ManyCurves(1) + "255,16\r\ny\r\n1,1\r\n0,0\r\n-99,x\r\n");
+  for (const std::string& path : {bad, folder / "missing.tst"}) {
+    Lines scratch{"old"};
+    LineArray practice{};
+    practice[0].Shiki = "old";
+    Lines items{"old item"};
+    ScriptedPrompter prompter;
+    EXPECT_EQ(LoadPreviewFile(path, prompter, scratch, practice, items), 0);
+    EXPECT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(scratch, Lines{"old"});
+    EXPECT_EQ(practice[0].Shiki, "old");
+    EXPECT_EQ(items, Lines{"old item"});
+  }
+}
+
+// ---- Title probe ----
+
+TEST(ReadUnitTitleTest, FirstLineOrQuestionMark) {
+  TempFolder folder;
+  const struct {
+    const char* file;
+    std::string bytes;
+    std::string title;
+  } cases[] = {
+      {"crlf.mvr", SampleFile(), ToCp932("≦ソ表ｶﾗｰ 反比例")},
+      {"lf.mvr", "unit\nrest\n", "unit"},
+      {"cr.mvr", "unit\rrest", "unit"},
+      {"bare.mvr", "unit", "unit"},
+      {"empty.mvr", "", ""},
+  };
+  for (const auto& c : cases) {
+    TempFolder::Write(folder / c.file, c.bytes);
+    EXPECT_EQ(ReadUnitTitle(folder / c.file), c.title) << c.file;
+  }
+  fs::create_directory(folder / "dir.mvr");
+  EXPECT_EQ(ReadUnitTitle(folder / "dir.mvr"), ToCp932("？"));
+  EXPECT_EQ(ReadUnitTitle(folder / "missing.mvr"), ToCp932("？"));
+}
+
+}  // namespace
