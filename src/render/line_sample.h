@@ -1,0 +1,37 @@
+// The line-kind sample: a short line with its end circles showing how a curve (or the next new
+// curve) is drawn, and the inequality-sign indicator that goes with the sample button.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "model/editor_state.h"
+#include "model/line_data.h"
+#include "model/prompter.h"
+#include "render/canvas.h"
+
+// Whether the circles at the start and the end of a curve's domain are filled (end included).
+struct EndFlags {
+  bool start = false;
+  bool end = false;
+  friend bool operator==(const EndFlags&, const EndFlags&) = default;
+};
+
+// The fills from the curve's line mode and inequality kind. A line mode outside -1..4 is a
+// broken record: "GraphMode error" is shown and both circles stay open.
+EndFlags EndFlagsOf(const TLineData& curve, Prompter& prompter);
+
+// The sample of a curve with its line at y = top + 10, 40 pixels wide. A curve with an empty
+// equation stands for the next new curve and takes the current settings. The shape follows the
+// editor's current LineMode, the colour, width and fills follow the curve.
+void DrawLineSample(Canvas& canvas, TLineData curve, int32_t top, EditorState& state,
+                    Prompter& prompter);
+
+// Redraws imgSample from the current settings (and brings CurIncStart/CurIncEnd in line with
+// the chosen inequality kind).
+void DrawSampleBox(Canvas& imgSample, EditorState& state, Prompter& prompter);
+
+// Sets the sign indicator (CP932), CurIncStart and CurIncEnd from LineMode and the inequality
+// kind, then redraws the sample. Unknown combinations leave text and flags as they were.
+void ShowIneqSigns(EditorState& state, std::string& edtHeniki, Canvas& imgSample,
+                   Prompter& prompter);
