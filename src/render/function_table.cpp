@@ -117,8 +117,7 @@ bool TableCell(TableGrid& grid, int32_t column, const TLineData& curve, int32_t 
   return true;
 }
 
-void FillTable(TableGrid& drgTable, TableGrid& drgTable2, const EditorState& state,
-               int32_t index) {
+void FillTable(TableGrid& drgTable, TableGrid& drgTable2, const EditorState& state, int32_t index) {
   for (TableGrid* grid : {&drgTable, &drgTable2}) {
     grid->SetWidth(grid->ColCount() * (grid->DefaultColWidth() + grid->GridLineWidth()) +
                    grid->GridLineWidth() + 3);

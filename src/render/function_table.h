@@ -75,5 +75,4 @@ bool TableCell(TableGrid& grid, int32_t column, const TLineData& curve, int32_t 
 // Fills the grids for LineData[index]: x = -1, -2, ... leftwards from the middle (or from the
 // last column of drgTable in two-row display) and x = 1, 2, ... rightwards (or through
 // drgTable2), at most 300 values each way. An index that names no curve only clears the table.
-void FillTable(TableGrid& drgTable, TableGrid& drgTable2, const EditorState& state,
-               int32_t index);
+void FillTable(TableGrid& drgTable, TableGrid& drgTable2, const EditorState& state, int32_t index);

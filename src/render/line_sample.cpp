@@ -18,8 +18,7 @@ constexpr EndFlags kHalfLineFlags[2] = {{true, true}, {false, false}};
 
 bool IsHalfLine(int32_t mode) { return mode == kModeRight || mode == kModeLeft; }
 
-void EndCircle(Canvas& canvas, int32_t cx, int32_t cy, bool filled, TColor color,
-               int32_t radius) {
+void EndCircle(Canvas& canvas, int32_t cx, int32_t cy, bool filled, TColor color, int32_t radius) {
   canvas.SetBrushColor(filled ? color : kWhite);
   const int64_t x = cx;
   const int64_t y = cy;
@@ -55,8 +54,8 @@ void DrawLineSample(Canvas& canvas, TLineData curve, int32_t top, EditorState& s
     curve.LMode = state.LineMode;
     curve.LWidth = state.LineWidth;
     curve.HenikiKind = state.LineMode == kModeSegment ? state.SenbunKind
-                       : IsHalfLine(state.LineMode) ? state.HanchokusenKind
-                                                    : 0;
+                       : IsHalfLine(state.LineMode)   ? state.HanchokusenKind
+                                                      : 0;
   }
   canvas.SetPenColor(curve.Color);
   canvas.SetPenWidth(curve.LWidth);

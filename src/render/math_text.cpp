@@ -24,9 +24,8 @@ bool IsSignAt(const std::string& text, std::size_t p) {
   static const std::array<std::string, 4> kSigns = {ToCp932("≦"), ToCp932("≧"), ToCp932("＜"),
                                                     ToCp932("＞")};
   if (p + 1 >= text.size()) return false;
-  return std::any_of(kSigns.begin(), kSigns.end(), [&](const std::string& sign) {
-    return text.compare(p, 2, sign) == 0;
-  });
+  return std::any_of(kSigns.begin(), kSigns.end(),
+                     [&](const std::string& sign) { return text.compare(p, 2, sign) == 0; });
 }
 
 bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }

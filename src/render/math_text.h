@@ -1,5 +1,5 @@
 // Equations, domains and constants drawn as panel images with mathematical layout: stacked
-// fractions, italic letters, whole inequality signs; and the small stacked fractions of table cells.
+// fractions, italic letters, whole inequality signs; and the small fractions of table cells.
 #pragma once
 
 #include <cstdint>

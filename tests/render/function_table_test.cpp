@@ -111,6 +111,7 @@ TEST_P(FillTableTest, ValuesInTheirColumns) {
   EXPECT_EQ(view2.Row(1), c.y2Row);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Curves, FillTableTest,
     ::testing::Values(
@@ -150,6 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"y", "", "", "", "-1", "-293", "293", "1", "", "", ""},
                   kLabelsOnlyX, kLabelsOnlyY}),
     [](const auto& param) { return std::string(param.param.name); });
+// clang-format on
 
 TEST(FillTableColours, FractionsGreyIntegersBlueLabelsBlack) {
   Tables t;
@@ -159,9 +161,9 @@ TEST(FillTableColours, FractionsGreyIntegersBlueLabelsBlack) {
   const GridView view(t.canvas1);
   for (int column = 0; column < 11; ++column) {
     const std::string y = view.At(column, 1).text;
-    const std::string expected = column == 0                              ? "#000000"
+    const std::string expected = column == 0                        ? "#000000"
                                  : y.find('/') != std::string::npos ? "#808080"
-                                                                         : "#FF0000";
+                                                                    : "#FF0000";
     EXPECT_EQ(view.At(column, 0).color, expected) << "column " << column;
     EXPECT_EQ(view.At(column, 1).color, expected) << "column " << column;
   }

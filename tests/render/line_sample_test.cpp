@@ -87,21 +87,16 @@ TEST_P(ShowIneqSignsTest, SetsIndicatorAndInclusionThenRedrawsSample) {
 
 INSTANTIATE_TEST_SUITE_P(
     WholeTable, ShowIneqSignsTest,
-    ::testing::Values(SignsCase{0, 0, 0, "", true, true}, SignsCase{1, 0, 0, " ≦ ≦", true, true},
-                      SignsCase{1, 1, 0, " ≦ ＜", true, false},
-                      SignsCase{1, 2, 1, " ＜ ≦", false, true},
-                      SignsCase{1, 3, 0, " ＜ ＜", false, false},
-                      SignsCase{2, 3, 0, "  ≦ ", true, true},
-                      SignsCase{2, 0, 1, "  ＜ ", false, false},
-                      SignsCase{3, 2, 0, "  ≦ ", true, true},
-                      SignsCase{3, 0, 1, "  ＜ ", false, false},
-                      // Combinations outside the table keep the indicator and the flags.
-                      SignsCase{1, 4, 0, "keep", false, true},
-                      SignsCase{1, -1, 0, "keep", false, true},
-                      SignsCase{2, 0, 2, "keep", false, true},
-                      SignsCase{3, 0, -1, "keep", false, true},
-                      SignsCase{4, 0, 0, "keep", false, true},
-                      SignsCase{-1, 0, 0, "keep", false, true}));
+    ::testing::Values(
+        SignsCase{0, 0, 0, "", true, true}, SignsCase{1, 0, 0, " ≦ ≦", true, true},
+        SignsCase{1, 1, 0, " ≦ ＜", true, false}, SignsCase{1, 2, 1, " ＜ ≦", false, true},
+        SignsCase{1, 3, 0, " ＜ ＜", false, false}, SignsCase{2, 3, 0, "  ≦ ", true, true},
+        SignsCase{2, 0, 1, "  ＜ ", false, false}, SignsCase{3, 2, 0, "  ≦ ", true, true},
+        SignsCase{3, 0, 1, "  ＜ ", false, false},
+        // Combinations outside the table keep the indicator and the flags.
+        SignsCase{1, 4, 0, "keep", false, true}, SignsCase{1, -1, 0, "keep", false, true},
+        SignsCase{2, 0, 2, "keep", false, true}, SignsCase{3, 0, -1, "keep", false, true},
+        SignsCase{4, 0, 0, "keep", false, true}, SignsCase{-1, 0, 0, "keep", false, true}));
 
 TEST(LineSample, SegmentWithSecondKindShowsFilledLeftAndOpenRight) {
   EditorState state;
@@ -157,20 +152,32 @@ TEST_P(DrawLineSampleTest, ShapeFromEditorModeLookFromRecord) {
 INSTANTIATE_TEST_SUITE_P(
     Shapes, DrawLineSampleTest,
     ::testing::Values(
-        SampleCase{"WholeLineOnePixelWider", 0, 0, 0,
-                   {"MoveTo 0,40", "LineTo 40,40 pen #00FF00 w4"}},
-        SampleCase{"SegmentOpenStartFilledEnd", 1, 1, 2,
+        SampleCase{
+            "WholeLineOnePixelWider", 0, 0, 0, {"MoveTo 0,40", "LineTo 40,40 pen #00FF00 w4"}},
+        SampleCase{"SegmentOpenStartFilledEnd",
+                   1,
+                   1,
+                   2,
                    {"MoveTo 10,40", "LineTo 30,40 pen #00FF00 w3",
                     "Ellipse 6,36,14,44 pen #00FF00 w3 brush #FFFFFF",
                     "Ellipse 26,36,34,44 pen #00FF00 w3 brush #00FF00"}},
-        SampleCase{"RightHalfLineCircleAtLeft", 2, 2, 0,
+        SampleCase{"RightHalfLineCircleAtLeft",
+                   2,
+                   2,
+                   0,
                    {"MoveTo 10,40", "LineTo 30,40 pen #00FF00 w3",
                     "Ellipse 6,36,14,44 pen #00FF00 w3 brush #00FF00"}},
-        SampleCase{"LeftHalfLineCircleAtRight", 3, 3, 1,
+        SampleCase{"LeftHalfLineCircleAtRight",
+                   3,
+                   3,
+                   1,
                    {"MoveTo 10,40", "LineTo 30,40 pen #00FF00 w3",
                     "Ellipse 26,36,34,44 pen #00FF00 w3 brush #FFFFFF"}},
         // The shape follows the editor, the fills the record: a whole curve has both filled.
-        SampleCase{"WholeCurveInSegmentMode", 1, 0, 0,
+        SampleCase{"WholeCurveInSegmentMode",
+                   1,
+                   0,
+                   0,
                    {"MoveTo 10,40", "LineTo 30,40 pen #00FF00 w3",
                     "Ellipse 6,36,14,44 pen #00FF00 w3 brush #00FF00",
                     "Ellipse 26,36,34,44 pen #00FF00 w3 brush #00FF00"}},
@@ -203,9 +210,9 @@ TEST(LineSample, NextCurveTakesFixedColourAndHalfLineKind) {
   RecordingCanvas canvas(40, 24);
   ScriptedPrompter prompter;
   DrawLineSample(canvas, TLineData{}, 2, state, prompter);
-  EXPECT_EQ(canvas.ops, (std::vector<std::string>{
-                            "MoveTo 10,12", "LineTo 30,12 pen #0000FF w1",
-                            "Ellipse 10,12,10,12 pen #0000FF w1 brush #FFFFFF"}));
+  EXPECT_EQ(canvas.ops,
+            (std::vector<std::string>{"MoveTo 10,12", "LineTo 30,12 pen #0000FF w1",
+                                      "Ellipse 10,12,10,12 pen #0000FF w1 brush #FFFFFF"}));
 }
 
 TEST(LineSample, ExtremeWidthAndTopStayDefined) {
