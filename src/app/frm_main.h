@@ -1,17 +1,175 @@
-// frmMain: the graph editor, the program's main window.
+// frmMain: the graph editor, the program's main window. It lays itself out from the screen
+// size, owns the images the editor draws on and turns Qt events into calls on the Editor.
 #pragma once
 
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMainWindow>
+#include <QToolButton>
+#include <array>
+#include <memory>
 
-class TfrmMain : public QMainWindow {
+#include "app/editor.h"
+#include "app/main_layout.h"
+#include "platform/image_view.h"
+#include "platform/qt_canvas.h"
+#include "render/plane_settings.h"
+
+class QMenu;
+class QPushButton;
+class QSpinBox;
+class QtPrompter;
+class THelpWindow;
+struct TProgram;
+
+class TfrmMain : public QMainWindow, public EditorView {
   Q_OBJECT
 
  public:
-  explicit TfrmMain(QWidget* parent = nullptr);
+  // prompter: where messages and questions go; the window's own dialogs when null.
+  explicit TfrmMain(Prompter* prompter = nullptr, QWidget* parent = nullptr);
+  ~TfrmMain() override;
 
+  // The program's other windows, created after the main window.
+  void SetCompanions(TProgram* program);
+
+  Editor& editor() { return *editor_; }
   // Shows the title and file name of the open work; the caption names the file.
   void DispFileInfo(const QString& title, const QString& fileName, int count);
+  const MainLayout& layoutFigures() const { return layout_; }
+
+  // EditorView
+  void PlanePlaced(int32_t left, int32_t top, int32_t width, int32_t height) override;
+  void ImagesChanged() override;
+  void SetPlaneCursor(int32_t number) override;
+  void ListChanged() override;
+  void FileInfoChanged() override;
+  void TextsChanged() override;
+  void ProcessEvents(int32_t milliseconds) override;
+  void ShowListMenu(int32_t x, int32_t y) override;
+  void ShowPractice() override;
+  bool ChooseUnitForPractice() override;
+  std::string NewWorkTitle() override;
+  bool PasteClipboardPicture(Canvas& plane) override;
+
+  // Controls, by the names the program gives them.
+  QWidget* pnlMain = nullptr;
+  ImageView* imgCood = nullptr;
+  QListWidget* lstShiki = nullptr;
+  ImageView* drgTable = nullptr;
+  ImageView* drgTable2 = nullptr;
+  QGroupBox* grpShiki = nullptr;
+  QGroupBox* grpTeisuu = nullptr;
+  QGroupBox* grpHenikiX = nullptr;
+  QGroupBox* grpHenikiY = nullptr;
+  QGroupBox* grpJiku = nullptr;
+  QGroupBox* grpChouten = nullptr;
+  QGroupBox* grpSettei = nullptr;
+  ImageView* imgShiki = nullptr;
+  ImageView* imgTeisuu = nullptr;
+  ImageView* imgHenikiX = nullptr;
+  ImageView* imgHenikiY = nullptr;
+  ImageView* imgSample = nullptr;
+  QLineEdit* edtCood = nullptr;
+  QLineEdit* edtLineMode = nullptr;
+  QLineEdit* edtHeniki = nullptr;
+  QToolButton* spdAll = nullptr;
+  QToolButton* spdCenter = nullptr;
+  QToolButton* spdRight = nullptr;
+  QToolButton* spdLeft = nullptr;
+  QToolButton* spdSample = nullptr;
+  QCheckBox* chkDataTable = nullptr;
+  QCheckBox* chkShiki = nullptr;
+  QCheckBox* chkDispHeniki = nullptr;
+  QCheckBox* chkIntOnly = nullptr;
+  QCheckBox* chkNidan = nullptr;
+  QCheckBox* chkMaruX = nullptr;
+  QCheckBox* chkJikuColor = nullptr;
+  QCheckBox* chkRanColor = nullptr;
+  QCheckBox* chkHandle = nullptr;
+  QCheckBox* chkTensen = nullptr;
+  QCheckBox* chkKeishiki = nullptr;  // hidden: holds the equation form
+  QSpinBox* spnMaruRad = nullptr;    // hidden: radius of the end circles
+  QToolButton* spdOpenFile = nullptr;
+  QToolButton* spdOverWrite = nullptr;
+  QToolButton* spdLineColor = nullptr;
+  QToolButton* spdTeisei = nullptr;
+  QToolButton* spdShoukyo = nullptr;
+  QToolButton* spdTest = nullptr;
+  QToolButton* spdRenshu = nullptr;
+  QToolButton* spdKiroku = nullptr;
+  QToolButton* btnLocked = nullptr;  // hidden: the function lock
+  QPushButton* btnHyoujun = nullptr;
+  QPushButton* btnIppan = nullptr;
+  QPushButton* btnUp = nullptr;
+  QPushButton* btnDown = nullptr;
+  QPushButton* btnLeft = nullptr;
+  QPushButton* btnRight = nullptr;
+  QPushButton* btnSelectAll = nullptr;
+  QPushButton* BitBtn1 = nullptr;
+  QMenu* mnuFile = nullptr;
+  QMenu* mnuEdit = nullptr;
+  QMenu* mnuSettei = nullptr;
+  QMenu* mnuRun = nullptr;
+  QMenu* mnuDisplay = nullptr;
+  QMenu* mnuHelp = nullptr;
+  QMenu* pumShiki = nullptr;
+  QAction* mnuHandle = nullptr;
+  QAction* mnuTensen = nullptr;
+  bool FuncLocked = false;
+
+  // Menu and tool-button handlers.
+  void btnLockedClick();
+  void btnHyoujunClick();
+  void btnIppanClick();
+  void chkNidanClick();
+  void HelpRequest(int32_t topic);
+  THelpWindow* helpWindow() const { return help_; }
+
+  // The images behind the views.
+  QtCanvas planeCanvas{576, 576};
+  QtCanvas shikiCanvas{kImgShikiWidth, kImgShikiHeight};
+  QtCanvas teisuuCanvas{kImgShikiWidth, kImgShikiHeight};
+  QtCanvas henikiXCanvas{kImgHenikiWidth, kImgHenikiHeight};
+  QtCanvas henikiYCanvas{kImgHenikiWidth, kImgHenikiHeight};
+  QtCanvas sampleCanvas{40, 24};
+  QtCanvas tableCanvas{367, 65};
+  QtCanvas table2Canvas{367, 65};
 
  protected:
+  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  void FormCreate();
+  void FormShow();
+  void CreateToolBar();
+  void CreatePanels();
+  void CreateOptions();
+  void SyncOptions();
+  void CreateMenus();
+  void CreateCommandButtons();
+  void ConnectOptions();
+  int32_t HelpTopicOf(QObject* object) const;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void PaintListRow(QPainter& painter, const QRect& rect, int row, bool selected);
+
+  MainLayout layout_;
+  std::unique_ptr<QtPrompter> ownPrompter_;
+  Prompter* prompter_ = nullptr;
+  PlaneSettings defaultPlaneSettings_;
+  std::unique_ptr<TableGrid> tableGrid_;
+  std::unique_ptr<TableGrid> tableGrid2_;
+  std::unique_ptr<Editor> editor_;
+  TProgram* program_ = nullptr;
+  THelpWindow* help_ = nullptr;
+  std::array<QCursor, 8> cursors_;
+  bool shown_ = false;
+  bool inListUpdate_ = false;
+
+  friend class ListRowDelegate;
 };

@@ -2,26 +2,205 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
+#include <QDir>
+#include <QTimer>
 
+#include "app/frm_help.h"
+#include "app/frm_program.h"
+#include "support/core/scripted_prompter.h"
 #include "support/gui/qt_print.h"
 
 namespace {
 
-TEST(FrmMain, ShowsTheDefaultFileInItsCaption) {
-  TfrmMain frmMain;
-  frmMain.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&frmMain));
-  EXPECT_EQ(frmMain.windowTitle(), QString::fromUtf8("Kelvado 反比例（中学版） - Mevrolin.mvr"));
-  EXPECT_EQ(frmMain.objectName(), "frmMain");
+class MainWindowTest : public ::testing::Test {
+ protected:
+  MainWindowTest() : program(&prompter) {
+    program.frmMain.show();
+    (void)QTest::qWaitForWindowExposed(&program.frmMain);
+  }
+
+  TfrmMain& main() { return program.frmMain; }
+
+  // A left click on the plane at a lattice point: the release arrives while the press
+  // handler waits, as it does from a real mouse.
+  void ClickLattice(int x, int y) {
+    const PixelPoint p = main().editor().Geometry().LatticeToPixel(x, y);
+    const QPoint at(p.x, p.y);
+    ImageView* plane = main().imgCood;
+    QTimer::singleShot(30, plane, [plane, at] { QTest::mouseRelease(plane, Qt::LeftButton, {}, at); });
+    QTest::mousePress(plane, Qt::LeftButton, {}, at);
+  }
+
+  ScriptedPrompter prompter;
+  TProgram program;
+};
+
+TEST_F(MainWindowTest, StartsWithTheDefaultCaptionAndAnEmptyWork) {
+  EXPECT_EQ(main().windowTitle(), QString::fromUtf8("Kelvado 反比例（中学版） - Mevrolin.mvr"));
+  EXPECT_EQ(main().editor().state.LineCount, 0);
+  EXPECT_TRUE(main().editor().state.NewFileFlag);
+  EXPECT_EQ(main().editor().buffer.Lines().size(), 1u);
+  EXPECT_EQ(program.frmTangen.lblFileName->text(), "Mevrolin.mvr");
 }
 
-TEST(FrmMain, ClosingNeverAsks) {
-  TfrmMain frmMain;
-  frmMain.show();
-  EXPECT_TRUE(frmMain.close());
-  EXPECT_FALSE(frmMain.isVisible());
+TEST_F(MainWindowTest, LaysOutTheWindowFromThe1024By768Screen) {
+  const MainLayout& m = main().layoutFigures();
+  EXPECT_EQ(m.H, 740);
+  EXPECT_EQ(main().editor().state.MaxCoodSize, 544);
+  EXPECT_EQ(main().grpShiki->y(), 396);
+  // After the first redraw the plane follows the plane settings: 544 pixels, 16 a unit.
+  EXPECT_EQ(main().imgCood->width(), 544);
+  EXPECT_EQ(main().editor().Geometry().OriginX, 272);
+  EXPECT_TRUE(main().imgCood->geometry().right() < 1024);
+}
+
+TEST_F(MainWindowTest, WindowsAreCreatedWithTheirNamesAndCaptions) {
+  const std::vector<std::pair<QWidget*, const char*>> windows = {
+      {&program.frmSettei, "線の種類"},   {&program.frmNewWork, "新規入力"},
+      {&program.frmRenshu, "練習"},       {&program.frmSeikai, "正解"},
+      {&program.frmAyamari, "誤答"},      {&program.frmTangen, "単元の内容"},
+      {&program.frmOwari, "練習終わり"}, {&program.frmKiroku, "実行記録"},
+      {&program.frmPrint, "グラフの印刷"}, {&program.frmSetCood, "座標面の設定"},
+      {&program.frmSetCood2, "座標面の設定"}};
+  for (const auto& [window, caption] : windows) {
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8(caption)) << window->objectName().toStdString();
+    EXPECT_FALSE(window->isVisible());
+  }
+}
+
+TEST_F(MainWindowTest, UnlockedAtFirstShowAndTheLockTogglesMenusAndButtons) {
+  EXPECT_FALSE(main().FuncLocked);
+  for (QMenu* m : {main().mnuFile, main().mnuEdit, main().mnuSettei, main().mnuRun,
+                   main().mnuDisplay}) {
+    EXPECT_TRUE(m->isEnabled()) << m->objectName().toStdString();
+  }
+  for (QToolButton* b : {main().spdOverWrite, main().spdTest, main().spdRenshu, main().spdKiroku}) {
+    EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
+  }
+  main().btnLocked->click();
+  EXPECT_TRUE(main().FuncLocked);
+  EXPECT_FALSE(main().mnuRun->isEnabled());
+  EXPECT_FALSE(main().spdTest->isEnabled());
+  EXPECT_TRUE(main().mnuHelp->isEnabled());
+  EXPECT_FALSE(main().btnLocked->isVisible());
+}
+
+TEST_F(MainWindowTest, EveryMenuItemAndToolButtonExistsWithItsCaptionOrHint) {
+  const std::vector<std::pair<const char*, const char*>> actions = {
+      {"mnuNewFile", "新規作成(&N)"},       {"mnuTangenOpen", "単元名で開く(&T)"},
+      {"mnuOpenFile", "開く(&O)"},          {"mnuSaveFile", "上書き保存(&S)"},
+      {"mnuSave", "名前を付けて保存(&A)"},  {"mnuPrint", "印刷(&P)"},
+      {"mnuClipBoard", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)"}, {"mnuPaste", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞから貼り付け(&P)"},
+      {"mnuEnd", "終了(&X)"},               {"mnuTetsei", "訂正(&C)"},
+      {"mnuShoukyo", "全部消去(&A)"},       {"mnuClearBitMap", "ﾋﾞｯﾄﾏｯﾌﾟのｸﾘｱ(&B)"},
+      {"mnuSelectAll", "すべて選択(&S)"},   {"mnuCancel", "選択解除(&U)"},
+      {"pumDelete", "削除"},                {"mnuChangeColor", "色を変える"},
+      {"W1", "1"}, {"W2", "2"}, {"W3", "3"}, {"pumSelectAll", "すべて選択"},
+      {"pumCancel", "選択解除"},            {"mnuSetSenshu", "線の種類(&K)"},
+      {"mnuSetColor", "線の色(&C)"},        {"mnuSetCood", "座標の設定(&S)"},
+      {"mnuTest", "ﾃｽﾄ(&T)"},               {"mnuRenshu", "練習(&E)"},
+      {"mnuShowTangen", "単元の内容(&U)"},  {"mnuShowRecord", "練習の記録(&R)"},
+      {"mnuHandle", "四角ﾊﾝﾄﾞﾙ(&H)"},       {"mnuTensen", "点線(&P)"},
+      {"mnuShowHelp", "使い方(&U)"},        {"mnuOnePoint", "ワンポイント(&P)"},
+      {"mnuShowAbout", "ﾊﾞｰｼﾞｮﾝ情報(&A)"},  {"mnuReDisplay", "再表示(&D)"}};
+  for (const auto& [name, caption] : actions) {
+    const QAction* a = main().findChild<QAction*>(name);
+    ASSERT_NE(a, nullptr) << name;
+    EXPECT_EQ(a->text(), QString::fromUtf8(caption)) << name;
+  }
+  const std::vector<std::pair<const char*, const char*>> menus = {
+      {"mnuFile", "ﾌｧｲﾙ(&F)"}, {"mnuEdit", "編集(&E)"}, {"mnuSettei", "設定(&S)"},
+      {"mnuRun", "実行(&R)"},  {"mnuDisplay", "表示(&V)"}, {"mnuHelp", "ﾍﾙﾌﾟ(&H)"}};
+  const auto bar = main().menuBar()->actions();
+  ASSERT_EQ(bar.size(), 6);
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(bar[i]->menu()->objectName(), menus[static_cast<std::size_t>(i)].first);
+    EXPECT_EQ(bar[i]->text(), QString::fromUtf8(menus[static_cast<std::size_t>(i)].second));
+  }
+  QStringList popup;
+  for (QAction* a : main().pumShiki->actions()) popup << (a->isSeparator() ? "-" : a->text());
+  EXPECT_EQ(popup, QStringList({"削除", "色を変える", "線の太さを変える", "-", "すべて選択",
+                                "選択解除"}));
+  const std::vector<std::pair<const char*, const char*>> hints = {
+      {"spdOpenFile", "単元名で開く"}, {"spdOverWrite", "上書き保存"}, {"spdAll", "全域"},
+      {"spdCenter", "中央"},           {"spdRight", "右側"},          {"spdLeft", "左側"},
+      {"spdLineColor", "固定ｶﾗｰの設定"}, {"spdTeisei", "訂正"},        {"spdShoukyo", "全部消去"},
+      {"spdTest", "テスト"},           {"spdRenshu", "練習"},         {"spdKiroku", "記録の表示"},
+      {"btnLocked", "使える機能を制限します"}};
+  for (const auto& [name, hint] : hints) {
+    const QToolButton* b = main().findChild<QToolButton*>(name);
+    ASSERT_NE(b, nullptr) << name;
+    EXPECT_EQ(b->toolTip(), QString::fromUtf8(hint)) << name;
+  }
+  EXPECT_EQ(main().spdSample->text(), QString::fromUtf8("変域"));
+  for (const char* name : {"btnSelectAll", "BitBtn1", "btnUp", "btnDown", "btnLeft", "btnRight",
+                           "btnHyoujun", "btnIppan"}) {
+    EXPECT_NE(main().findChild<QPushButton*>(name), nullptr) << name;
+  }
+}
+
+TEST_F(MainWindowTest, ClickOnThePlaneDrawsTheCurveAndShowsItsPanels) {
+  ClickLattice(2, 3);
+  ASSERT_EQ(main().editor().state.LineCount, 1);
+  EXPECT_EQ(main().lstShiki->count(), 1);
+  EXPECT_TRUE(main().lstShiki->item(0)->isSelected());
+  EXPECT_EQ(main().windowTitle(), QString::fromUtf8("Kelvado 反比例（中学版） - Mevrolin.mvr"));
+  // The curve's colour reaches the pixel of (2, 3) on the plane.
+  const PixelPoint p = main().editor().Geometry().LatticeToPixel(2, 3);
+  EXPECT_NE(main().planeCanvas.Image().pixel(p.x, p.y), qRgb(255, 255, 255));
+}
+
+TEST_F(MainWindowTest, RedisplayDoesNothingAndClosingAsksNothing) {
+  ClickLattice(2, 3);
+  const QImage before = main().planeCanvas.Image().copy();
+  main().findChild<QAction*>("mnuReDisplay")->trigger();
+  EXPECT_EQ(main().planeCanvas.Image(), before);
+  prompter.messages.clear();
+  EXPECT_TRUE(main().close());
+  EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(MainWindowTest, HandleMenuAndCheckBoxMirrorEachOther) {
+  QAction* mnuHandle = main().findChild<QAction*>("mnuHandle");
+  EXPECT_TRUE(mnuHandle->isChecked());
+  mnuHandle->trigger();
+  EXPECT_FALSE(main().chkHandle->isChecked());
+  EXPECT_FALSE(mnuHandle->isChecked());
+  main().chkTensen->click();
+  EXPECT_FALSE(main().findChild<QAction*>("mnuTensen")->isChecked());
+  EXPECT_FALSE(main().editor().state.TensenFlag);
+}
+
+TEST_F(MainWindowTest, TwoRowDisplayMovesTheListBelowTheSecondGrid) {
+  main().chkNidan->click();
+  EXPECT_TRUE(main().drgTable2->isVisible());
+  EXPECT_EQ(main().lstShiki->y(), main().drgTable2->y() + main().drgTable2->height() + 5);
+  EXPECT_EQ(main().lstShiki->y() + main().lstShiki->height(), main().grpShiki->y() - 8);
+  main().chkNidan->click();
+  EXPECT_FALSE(main().drgTable2->isVisible());
+  EXPECT_EQ(main().lstShiki->y(), main().drgTable->y() + main().drgTable->height() + 5);
+}
+
+TEST_F(MainWindowTest, HelpShowsTopicsAndReportsAMissingFile) {
+  const std::string folder = main().editor().state.ProgDir;
+  main().editor().state.ProgDir = MEVROLIN_SOURCE_DIR "/";
+  const QString before = QDir::currentPath();
+  main().findChild<QAction*>("mnuOnePoint")->trigger();
+  EXPECT_TRUE(main().helpWindow()->isVisible());
+  EXPECT_TRUE(main().helpWindow()->windowTitle().contains(QString::fromUtf8("ワンポイント")));
+  EXPECT_EQ(QDir::currentPath(), before);
+  main().editor().state.ProgDir = "/nonexistent/";
+  main().findChild<QAction*>("mnuShowHelp")->trigger();
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0], "ヘルプファイル Mevrolin.hlp が開けません");
+  EXPECT_EQ(QDir::currentPath(), before);
+  main().editor().state.ProgDir = folder;
 }
 
 }  // namespace

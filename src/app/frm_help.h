@@ -1,0 +1,22 @@
+// The help window: shows one topic of the help file "Mevrolin.hlp" at a time.
+#pragma once
+
+#include <QDialog>
+#include <QTextBrowser>
+#include <cstdint>
+#include <string>
+
+#include "model/prompter.h"
+
+class THelpWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit THelpWindow(QWidget* parent);
+
+  // Reads the help file with progDir as the current directory (restored afterwards) and shows
+  // the topic; a missing or unreadable file is reported through the prompter.
+  bool ShowTopic(const std::string& progDir, int32_t topic, Prompter& prompter);
+
+  QTextBrowser* text;
+};

@@ -1,0 +1,291 @@
+// The main window's commands: menu bar, the graph list's pop-up menu, tool buttons, option
+// handlers, help requests and the function lock.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "app/frm_help.h"
+#include "app/frm_main.h"
+#include "app/frm_program.h"
+#include "app/help_file.h"
+#include "platform/qt_text.h"
+
+namespace {
+
+QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+
+}  // namespace
+
+void TfrmMain::CreateMenus() {
+  auto menu = [this](const char* name, const char* caption, int32_t helpTopic) {
+    QMenu* m = menuBar()->addMenu(U(caption));
+    m->setObjectName(QString::fromLatin1(name));
+    m->setProperty("helpTopic", helpTopic);
+    m->installEventFilter(this);
+    return m;
+  };
+  auto item = [this](QMenu* m, const char* name, const char* caption, auto handler) {
+    QAction* a = m->addAction(U(caption));
+    a->setObjectName(QString::fromLatin1(name));
+    connect(a, &QAction::triggered, this, handler);
+    return a;
+  };
+  Editor& e = *editor_;
+
+  mnuFile = menu("mnuFile", "ﾌｧｲﾙ(&F)", kHelpFileMenu);
+  // The file commands open, save and start works; they act once the unit library is in place.
+  item(mnuFile, "mnuNewFile", "新規作成(&N)", [] {});
+  item(mnuFile, "mnuTangenOpen", "単元名で開く(&T)", [] {});
+  item(mnuFile, "mnuOpenFile", "開く(&O)", [] {});
+  item(mnuFile, "mnuSaveFile", "上書き保存(&S)", [] {});
+  item(mnuFile, "mnuSave", "名前を付けて保存(&A)", [] {});
+  mnuFile->addSeparator();
+  item(mnuFile, "mnuPrint", "印刷(&P)", [this] {
+    if (program_ != nullptr) program_->frmPrint.exec();
+  });
+  mnuFile->addSeparator();
+  item(mnuFile, "mnuEnd", "終了(&X)", [this] { close(); });
+
+  mnuEdit = menu("mnuEdit", "編集(&E)", kHelpEditMenu);
+  item(mnuEdit, "mnuTetsei", "訂正(&C)", [&e] { e.DeleteSelected(); });
+  item(mnuEdit, "mnuShoukyo", "全部消去(&A)", [&e] { e.EraseAll(); });
+  mnuEdit->addSeparator();
+  item(mnuEdit, "mnuSelectAll", "すべて選択(&S)", [&e] { e.SelectAll(); });
+  item(mnuEdit, "mnuCancel", "選択解除(&U)", [&e] { e.CancelSelection(); });
+  mnuEdit->addSeparator();
+  item(mnuEdit, "mnuClipBoard", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)",
+       [this] { QGuiApplication::clipboard()->setImage(planeCanvas.Image()); });
+  item(mnuEdit, "mnuPaste", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞから貼り付け(&P)", [&e] { e.PasteBitmap(); });
+  item(mnuEdit, "mnuClearBitMap", "ﾋﾞｯﾄﾏｯﾌﾟのｸﾘｱ(&B)", [&e] { e.ClearBitmap(); });
+
+  mnuSettei = menu("mnuSettei", "設定(&S)", kHelpSettingsMenu);
+  item(mnuSettei, "mnuSetSenshu", "線の種類(&K)", [this] {
+    if (program_ != nullptr) program_->frmSettei.show();
+    editor_->SetLineMode(editor_->state.LineMode);
+  });
+  item(mnuSettei, "mnuSetColor", "線の色(&C)", [&e] { e.SetFixedColor(); });
+  item(mnuSettei, "mnuSetCood", "座標の設定(&S)", [this] {
+    if (program_ != nullptr) program_->frmSetCood.show();
+  });
+  mnuSettei->addSeparator();
+  mnuHandle = item(mnuSettei, "mnuHandle", "四角ﾊﾝﾄﾞﾙ(&H)", [this] { chkHandle->click(); });
+  mnuHandle->setCheckable(true);
+  mnuTensen = item(mnuSettei, "mnuTensen", "点線(&P)", [this] { chkTensen->click(); });
+  mnuTensen->setCheckable(true);
+  mnuHandle->setChecked(chkHandle->isChecked());
+  mnuTensen->setChecked(chkTensen->isChecked());
+
+  mnuRun = menu("mnuRun", "実行(&R)", kHelpRunMenu);
+  item(mnuRun, "mnuTest", "ﾃｽﾄ(&T)", [&e] { e.TestCommand(); });
+  item(mnuRun, "mnuRenshu", "練習(&E)", [&e] { e.PracticeCommand(); });
+
+  mnuDisplay = menu("mnuDisplay", "表示(&V)", kHelpDisplayMenu);
+  item(mnuDisplay, "mnuShowTangen", "単元の内容(&U)", [this] {
+    if (program_ == nullptr) return;
+    QStringList lines;
+    for (const auto& line : editor_->buffer.Lines()) lines << ToQString(line);
+    program_->frmTangen.memFile->setPlainText(lines.join('\n'));
+    program_->frmTangen.exec();
+  });
+  item(mnuDisplay, "mnuShowRecord", "練習の記録(&R)", [this] {
+    if (program_ != nullptr) program_->frmKiroku.exec();
+  });
+  item(mnuDisplay, "mnuReDisplay", "再表示(&D)", [] {});
+
+  mnuHelp = menu("mnuHelp", "ﾍﾙﾌﾟ(&H)", kHelpContents);
+  item(mnuHelp, "mnuShowHelp", "使い方(&U)", [this] { HelpRequest(kHelpContents); });
+  item(mnuHelp, "mnuOnePoint", "ワンポイント(&P)", [this] { HelpRequest(kHelpOnePoint); });
+  mnuHelp->addSeparator();
+  item(mnuHelp, "mnuShowAbout", "ﾊﾞｰｼﾞｮﾝ情報(&A)", [this] {
+    if (program_ != nullptr) program_->frmVersion.exec();
+  });
+
+  pumShiki = new QMenu(this);
+  pumShiki->setObjectName("pumShiki");
+  pumShiki->setProperty("helpTopic", kHelpGraphList);
+  pumShiki->installEventFilter(this);
+  item(pumShiki, "pumDelete", "削除", [&e] { e.DeleteSelected(); });
+  item(pumShiki, "mnuChangeColor", "色を変える", [&e] { e.ChangeColorOfSelected(); });
+  QMenu* widths = pumShiki->addMenu(U("線の太さを変える"));
+  widths->setObjectName("mnuChangeWidth");
+  item(widths, "W1", "1", [&e] { e.ChangeWidthOfSelected(1); });
+  item(widths, "W2", "2", [&e] { e.ChangeWidthOfSelected(2); });
+  item(widths, "W3", "3", [&e] { e.ChangeWidthOfSelected(3); });
+  pumShiki->addSeparator();
+  item(pumShiki, "pumSelectAll", "すべて選択", [&e] { e.SelectAll(); });
+  item(pumShiki, "pumCancel", "選択解除", [&e] { e.CancelSelection(); });
+
+  setProperty("helpTopic", kHelpMainWindow);
+  lstShiki->setProperty("helpTopic", kHelpGraphList);
+}
+
+void TfrmMain::CreateCommandButtons() {
+  int x = 330;
+  auto tool = [this, &x](const char* name, const char* hint, const char* glyph) {
+    auto* b = new QToolButton(pnlMain);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setToolTip(U(hint));
+    b->setText(U(glyph));
+    b->setGeometry(x, 4, 32, 32);
+    x += 33;
+    return b;
+  };
+  Editor& e = *editor_;
+  spdOpenFile = tool("spdOpenFile", "単元名で開く", "開");
+  spdOverWrite = tool("spdOverWrite", "上書き保存", "保");
+  spdLineColor = tool("spdLineColor", "固定ｶﾗｰの設定", "色");
+  spdTeisei = tool("spdTeisei", "訂正", "訂");
+  spdShoukyo = tool("spdShoukyo", "全部消去", "消");
+  spdTest = tool("spdTest", "テスト", "テ");
+  spdRenshu = tool("spdRenshu", "練習", "練");
+  spdKiroku = tool("spdKiroku", "記録の表示", "記");
+  // Enabled at first show by the function lock.
+  for (QToolButton* b : {spdOverWrite, spdTest, spdRenshu, spdKiroku}) b->setEnabled(false);
+  connect(spdLineColor, &QToolButton::clicked, this, [&e] { e.SetFixedColor(); });
+  connect(spdTeisei, &QToolButton::clicked, this, [&e] { e.DeleteSelected(); });
+  connect(spdShoukyo, &QToolButton::clicked, this, [&e] { e.EraseAll(); });
+  connect(spdTest, &QToolButton::clicked, this, [&e] { e.TestCommand(); });
+  connect(spdRenshu, &QToolButton::clicked, this, [&e] { e.PracticeCommand(); });
+  connect(spdKiroku, &QToolButton::clicked, this, [this] {
+    if (program_ != nullptr) program_->frmKiroku.exec();
+  });
+  connect(spdSample, &QToolButton::clicked, this, [&e] { e.SampleButtonClick(); });
+  connect(imgSample, &ImageView::Clicked, this, [&e] { e.SampleImageClick(); });
+
+  btnLocked = new QToolButton(pnlMain);
+  btnLocked->setObjectName("btnLocked");
+  btnLocked->setToolTip(U("使える機能を制限します"));
+  btnLocked->hide();
+  connect(btnLocked, &QToolButton::clicked, this, &TfrmMain::btnLockedClick);
+
+  auto push = [this](const char* name, const char* caption, int px, int width) {
+    auto* b = new QPushButton(U(caption), grpSettei);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(px, 48, width, 24);
+    return b;
+  };
+  btnHyoujun = push("btnHyoujun", "標準形", 8, 80);
+  btnIppan = push("btnIppan", "一般形", 92, 80);
+  btnUp = push("btnUp", "↑", 190, 28);
+  btnDown = push("btnDown", "↓", 220, 28);
+  btnLeft = push("btnLeft", "←", 250, 28);
+  btnRight = push("btnRight", "→", 280, 28);
+  btnSelectAll = push("btnSelectAll", "全部選択", 330, 80);
+  BitBtn1 = push("BitBtn1", "選択解除", 414, 80);
+  connect(btnHyoujun, &QPushButton::clicked, this, &TfrmMain::btnHyoujunClick);
+  connect(btnIppan, &QPushButton::clicked, this, &TfrmMain::btnIppanClick);
+  connect(btnUp, &QPushButton::clicked, this, [&e] { e.ShiftLine(ShiftDirection::Up); });
+  connect(btnDown, &QPushButton::clicked, this, [&e] { e.ShiftLine(ShiftDirection::Down); });
+  connect(btnLeft, &QPushButton::clicked, this, [&e] { e.ShiftLine(ShiftDirection::Left); });
+  connect(btnRight, &QPushButton::clicked, this, [&e] { e.ShiftLine(ShiftDirection::Right); });
+  connect(btnSelectAll, &QPushButton::clicked, this, [&e] { e.SelectAll(); });
+  connect(BitBtn1, &QPushButton::clicked, this, [&e] { e.CancelSelection(); });
+
+  chkKeishiki = new QCheckBox(U("式の表示形式"), centralWidget());
+  chkKeishiki->setObjectName("chkKeishiki");
+  chkKeishiki->setChecked(true);
+  chkKeishiki->hide();
+  spnMaruRad = new QSpinBox(centralWidget());
+  spnMaruRad->setObjectName("spnMaruRad");
+  spnMaruRad->setRange(0, 8);
+  spnMaruRad->setValue(5);
+  spnMaruRad->hide();
+  connect(spnMaruRad, &QSpinBox::valueChanged, this, [&e](int v) { e.OnMaruRadChanged(v); });
+}
+
+void TfrmMain::ConnectOptions() {
+  Editor& e = *editor_;
+  auto redraw = [this] {
+    SyncOptions();
+    editor_->DispAllLine();
+  };
+  connect(chkDataTable, &QCheckBox::clicked, this, [&e](bool on) { e.OnDataTableClicked(on); });
+  connect(chkShiki, &QCheckBox::clicked, this, [&e](bool on) { e.OnShikiClicked(on); });
+  connect(chkDispHeniki, &QCheckBox::clicked, this,
+          [&e](bool on) { e.OnDispHenikiClicked(on); });
+  connect(chkIntOnly, &QCheckBox::clicked, this, redraw);
+  connect(chkMaruX, &QCheckBox::clicked, this, redraw);
+  connect(chkJikuColor, &QCheckBox::clicked, this, redraw);
+  connect(chkRanColor, &QCheckBox::clicked, this, [&e](bool on) { e.OnRanColorClicked(on); });
+  connect(chkNidan, &QCheckBox::clicked, this, &TfrmMain::chkNidanClick);
+  connect(chkHandle, &QCheckBox::clicked, this, [this, redraw](bool on) {
+    if (mnuHandle != nullptr) mnuHandle->setChecked(on);
+    redraw();
+  });
+  connect(chkTensen, &QCheckBox::clicked, this, [this](bool on) {
+    if (mnuTensen != nullptr) mnuTensen->setChecked(on);
+    editor_->OnTensenClicked(on);
+  });
+}
+
+void TfrmMain::chkNidanClick() {
+  SyncOptions();
+  drgTable2->setVisible(chkNidan->isChecked());
+  const ImageView* lower = chkNidan->isChecked() ? drgTable2 : drgTable;
+  const int top = lower->y() + lower->height() + 5;
+  lstShiki->setGeometry(lstShiki->x(), top, lstShiki->width(), grpShiki->y() - top - 8);
+  editor_->DispAllLine();
+}
+
+void TfrmMain::btnHyoujunClick() {
+  if (!chkShiki->isChecked()) return;
+  btnHyoujun->setText(U("● 標準形"));
+  btnIppan->setText(U("○ 一般形"));
+  chkKeishiki->setChecked(true);
+  editor_->ChooseForm(EquationForm::Standard);
+  grpShiki->setTitle(U("グラフの式（標準形）"));
+}
+
+void TfrmMain::btnIppanClick() {
+  if (!chkShiki->isChecked()) return;
+  btnIppan->setText(U("● 一般形"));
+  btnHyoujun->setText(U("○ 標準形"));
+  chkKeishiki->setChecked(false);
+  editor_->ChooseForm(EquationForm::General);
+  grpShiki->setTitle(U("グラフの式（一般形）"));
+}
+
+void TfrmMain::btnLockedClick() {
+  FuncLocked = !FuncLocked;
+  btnLocked->setText(FuncLocked ? U("閉") : U("開"));
+  const bool enabled = !FuncLocked;
+  for (QMenu* m : {mnuFile, mnuEdit, mnuSettei, mnuRun, mnuDisplay}) {
+    m->setEnabled(enabled);
+    m->menuAction()->setEnabled(enabled);
+  }
+  for (QToolButton* b : {spdOverWrite, spdTest, spdRenshu, spdKiroku}) b->setEnabled(enabled);
+}
+
+void TfrmMain::HelpRequest(int32_t topic) {
+  help_->ShowTopic(editor_->state.ProgDir, topic, *prompter_);
+}
+
+int32_t TfrmMain::HelpTopicOf(QObject* object) const {
+  for (QObject* o = object; o != nullptr; o = o->parent()) {
+    const QVariant topic = o->property("helpTopic");
+    if (topic.isValid()) return topic.toInt();
+  }
+  return kHelpMainWindow;
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+  // F1 on an open menu shows the topic of that menu's commands.
+  if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+    HelpRequest(HelpTopicOf(watched));
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void TfrmMain::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1) {
+    HelpRequest(HelpTopicOf(QApplication::focusWidget()));
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
+}

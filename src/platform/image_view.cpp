@@ -1,0 +1,49 @@
+#include "platform/image_view.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+ImageView::ImageView(QWidget* parent) : QWidget(parent) {
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ImageView::SetImage(const QImage* image) {
+  image_ = image;
+  Refresh();
+}
+
+void ImageView::Refresh() {
+  if (image_ != nullptr && image_->size() != size()) resize(image_->size());
+  update();
+}
+
+void ImageView::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  if (image_ != nullptr) {
+    painter.drawImage(0, 0, *image_);
+  } else {
+    painter.fillRect(rect(), Qt::white);
+  }
+}
+
+void ImageView::mousePressEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  Q_EMIT MouseDown(event->button(), event->modifiers(), p.x(), p.y());
+}
+
+void ImageView::mouseReleaseEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  Q_EMIT MouseUp(event->button(), p.x(), p.y());
+  if (rect().contains(p)) Q_EMIT Clicked();
+}
+
+void ImageView::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  Q_EMIT MouseMove(p.x(), p.y());
+}
+
+void ImageView::mouseDoubleClickEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  Q_EMIT DoubleClick(event->button(), p.x(), p.y());
+}
