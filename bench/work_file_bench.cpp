@@ -38,8 +38,8 @@ DocumentBuffer HundredCurves() {
 }
 
 std::filesystem::path BenchFolder() {
-  const auto folder = std::filesystem::temp_directory_path() /
-                      ("mevrolin_bench_" + std::to_string(::getpid()));
+  const auto folder =
+      std::filesystem::temp_directory_path() / ("mevrolin_bench_" + std::to_string(::getpid()));
   std::filesystem::create_directories(folder);
   return folder;
 }
