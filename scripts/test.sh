@@ -11,3 +11,4 @@ export LSAN_OPTIONS="suppressions=$PWD/tests/support/lsan.supp:print_suppression
 cmake --preset asan >/dev/null
 cmake --build --preset asan -j2
 ctest --preset asan
+if command -v clang++ >/dev/null 2>&1; then bash scripts/fuzz.sh; fi

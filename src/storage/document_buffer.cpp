@@ -24,8 +24,8 @@ int32_t PackStyle(const TLineData& line) {
   const uint32_t kind = (line.IncStart ? 0u : 2u) + (line.IncEnd ? 0u : 1u);
   // Unsigned so that out-of-range fields wrap instead of overflowing; the result is the
   // 32-bit word the file holds.
-  const uint32_t word = static_cast<uint32_t>(line.LMode) +
-                        16u * static_cast<uint32_t>(line.LWidth) + 256u * kind;
+  const uint32_t word =
+      static_cast<uint32_t>(line.LMode) + 16u * static_cast<uint32_t>(line.LWidth) + 256u * kind;
   return static_cast<int32_t>(word);
 }
 

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 
@@ -122,7 +123,7 @@ bool WriteFileAtomically(const std::string& name, const std::string& bytes) {
     if (!S_ISREG(old.st_mode)) return false;
     // Root may write anything, so a read-only file is told by its permission bits too.
     if ((old.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) return false;
-    mode = old.st_mode & 07777;
+    mode = old.st_mode & 0777;
   } else if (errno != ENOENT) {
     return false;
   }

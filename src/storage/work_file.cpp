@@ -56,8 +56,7 @@ std::string LowerAscii(const std::string& text) {
   return lower;
 }
 
-void ReportParseFailure(const WorkFileParse& parse, const std::string& name,
-                        Prompter& prompter) {
+void ReportParseFailure(const WorkFileParse& parse, const std::string& name, Prompter& prompter) {
   switch (parse.error) {
     case WorkFileError::NotText:
     case WorkFileError::BadStructure:

@@ -36,15 +36,16 @@ INSTANTIATE_TEST_SUITE_P(
                       SplitCase{"CrCrLf", "a\r\r\n", {"a", ""}},
                       SplitCase{"OnlyAnEnd", "\r\n", {""}},
                       // 0x5C as a trail byte and half-width kana pass through untouched.
-                      SplitCase{"Cp932Bytes", "\x83\x5c\x95\x5c\xb6\r\n", {"\x83\x5c\x95\x5c\xb6"}}),
+                      SplitCase{
+                          "Cp932Bytes", "\x83\x5c\x95\x5c\xb6\r\n", {"\x83\x5c\x95\x5c\xb6"}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(SplitTextLinesTest, RefusesBytesThatAreNoWorkFile) {
   const std::vector<std::string> refused = {
-      std::string("title\r\n\0\r\n", 9),                  // binary
-      std::string(kMaxWorkLineBytes + 1, 'x'),            // a line far too long
-      std::string(kMaxWorkLines + 1, '\n'),               // nothing but line ends
-      std::string(kMaxWorkFileBytes + 1, '\n'),           // far too large
+      std::string("title\r\n\0\r\n", 9),         // binary
+      std::string(kMaxWorkLineBytes + 1, 'x'),   // a line far too long
+      std::string(kMaxWorkLines + 1, '\n'),      // nothing but line ends
+      std::string(kMaxWorkFileBytes + 1, '\n'),  // far too large
   };
   for (const std::string& bytes : refused) {
     Lines lines{"untouched"};
@@ -176,30 +177,29 @@ INSTANTIATE_TEST_SUITE_P(
         ReaderCase{"Empty", {}, E::BadStructure, 0, E::None, 0, 0},
         ReaderCase{"HundredCurves", WorkLines(100), E::None, 100, E::None, 100, 0},
         ReaderCase{"SurplusAfterHundred", WorkLines(103), E::None, 100, E::None, 100, 0},
-        ReaderCase{"SevenLines", Plus(WorkLines(1), {"extra"}), E::BadStructure, 0, E::None, 1,
-                   0},
+        ReaderCase{"SevenLines", Plus(WorkLines(1), {"extra"}), E::BadStructure, 0, E::None, 1, 0},
         // Five lines hold no whole curve: the preview must not read past the end.
         ReaderCase{"FiveLines", DropLast(WorkLines(1)), E::BadStructure, 0, E::None, 0, 0},
         ReaderCase{"Ver4", Ver4(2), E::BadStructure, 0, E::None, 2, 0},
         ReaderCase{"Ver4HeaderOnly", Ver4(0), E::BadStructure, 0, E::None, 0, 0},
-        ReaderCase{"Ver4Short", Lines{"t", std::string(kVer4Header)}, E::BadStructure, 0,
-                   E::None, 0, 0},
+        ReaderCase{"Ver4Short", Lines{"t", std::string(kVer4Header)}, E::BadStructure, 0, E::None,
+                   0, 0},
         ReaderCase{"LettersInColour", WithLine(WorkLines(2), 6, "red,16"), E::BadNumber, 0,
                    E::BadNumber, 0, 7},
-        ReaderCase{"EmptyStyle", WithLine(WorkLines(1), 1, "255"), E::BadNumber, 0,
-                   E::BadNumber, 0, 2},
-        ReaderCase{"SpaceInPoint", WithLine(WorkLines(1), 3, "2, 3"), E::BadNumber, 0,
-                   E::BadNumber, 0, 4},
+        ReaderCase{"EmptyStyle", WithLine(WorkLines(1), 1, "255"), E::BadNumber, 0, E::BadNumber, 0,
+                   2},
+        ReaderCase{"SpaceInPoint", WithLine(WorkLines(1), 3, "2, 3"), E::BadNumber, 0, E::BadNumber,
+                   0, 4},
         ReaderCase{"OutOfRange", WithLine(WorkLines(2), 10, "0,4294967296"), E::BadNumber, 0,
                    E::BadNumber, 0, 11},
         // Lines past the hundredth curve are kept, not read.
-        ReaderCase{"BadSurplusIgnored", WithLine(WorkLines(101), 502, "x,y"), E::None, 100,
-                   E::None, 100, 0}),
+        ReaderCase{"BadSurplusIgnored", WithLine(WorkLines(101), 502, "x,y"), E::None, 100, E::None,
+                   100, 0}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(ReaderRulesTest, CurveFieldsAreReadAndHenikiKindIsZero) {
-  const WorkFileParse parse = ParseWorkLines(
-      {"t", "16711680,545", "xy = -8", "-2,4", "1,5", "-3,7"});
+  const WorkFileParse parse =
+      ParseWorkLines({"t", "16711680,545", "xy = -8", "-2,4", "1,5", "-3,7"});
   ASSERT_EQ(parse.error, WorkFileError::None);
   ASSERT_EQ(parse.curves.size(), 1u);
   const TLineData& line = parse.curves[0];

@@ -70,7 +70,8 @@ std::string SampleFile() {
   return ToCp932("≦ソ表ｶﾗｰ 反比例") + "\r\n" +
          "255,16\r\ny = 6/x\r\n2,3\r\n0,0\r\n-99,99\r\n"
          "16711680,545\r\nxy = -8\r\n-2,4\r\n1,5\r\n-3,7\r\n"
-         "0,0\r\n" + ToCp932("ｙ＝１／ｘ") + "\r\n1,1\r\n0,0\r\n-99,99\r\n";
+         "0,0\r\n" +
+         ToCp932("ｙ＝１／ｘ") + "\r\n1,1\r\n0,0\r\n-99,99\r\n";
 }
 
 std::string ManyCurves(int32_t n) {
@@ -137,7 +138,7 @@ TEST(LoadLineFileTest, NameWithoutExtensionOpensTheMvrFile) {
 
 struct OpenFailureCase {
   const char* name;
-  std::function<void(const std::string& path)> make;  // what lies at the file's path
+  std::function<void(const std::string& path)> make;            // what lies at the file's path
   std::function<std::string(const std::string& path)> message;  // "" for none
 };
 
@@ -317,7 +318,8 @@ INSTANTIATE_TEST_SUITE_P(
         SaveFailureCase{"MissingFolder",
                         [](const TempFolder& f) { return f / "missing/work.mvr"; }},
         // A regular file where the folder should be: even root cannot create files there.
-        SaveFailureCase{"FolderIsAFile", [](const TempFolder& f) { return f / "old.mvr/work.mvr"; }},
+        SaveFailureCase{"FolderIsAFile",
+                        [](const TempFolder& f) { return f / "old.mvr/work.mvr"; }},
         SaveFailureCase{"TargetIsAFolder",
                         [](const TempFolder& f) {
                           fs::create_directory(f / "dir.mvr");
