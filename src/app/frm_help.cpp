@@ -17,8 +17,12 @@ class CurrentDirectoryScope {
   explicit CurrentDirectoryScope(const std::string& folder) {
     std::error_code ec;
     previous_ = std::filesystem::current_path(ec);
-    if (!ec && !folder.empty()) std::filesystem::current_path(folder, ec);
+    if (ec) return;
+    std::filesystem::current_path(folder, ec);
+    entered_ = !ec;
   }
+  // False when the folder could not be entered: the current directory is unchanged then.
+  bool entered() const { return entered_; }
   ~CurrentDirectoryScope() {
     std::error_code ec;
     if (!previous_.empty()) std::filesystem::current_path(previous_, ec);
@@ -28,6 +32,7 @@ class CurrentDirectoryScope {
 
  private:
   std::filesystem::path previous_;
+  bool entered_ = false;
 };
 
 }  // namespace
@@ -45,7 +50,8 @@ bool THelpWindow::ShowTopic(const std::string& progDir, int32_t topic, Prompter&
   std::optional<std::map<int32_t, HelpTopic>> topics;
   {
     CurrentDirectoryScope scope(FromCp932(progDir));
-    topics = LoadHelpFile(kHelpFileName);
+    // Never fall back on whatever folder happens to be current.
+    if (scope.entered()) topics = LoadHelpFile(kHelpFileName);
   }
   if (!topics) {
     prompter.Message(ToCp932(std::string("ヘルプファイル ") + kHelpFileName + " が開けません"));

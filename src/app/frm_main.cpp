@@ -149,6 +149,7 @@ void TfrmMain::FormCreate() {
                         layout_.lstShiki.height);
   lstShiki->setCursor(cursors_[2]);
   lstShiki->viewport()->setCursor(cursors_[2]);
+  lstShiki->viewport()->installEventFilter(this);
   connect(lstShiki, &QListWidget::itemSelectionChanged, this, [this]() {
     if (inListUpdate_) return;
     for (int i = 0; i < lstShiki->count(); ++i) {

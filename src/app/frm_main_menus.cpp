@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -274,6 +275,20 @@ int32_t TfrmMain::HelpTopicOf(QObject* object) const {
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == lstShiki->viewport() && event->type() == QEvent::MouseButtonPress) {
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    const QPoint at = mouse->position().toPoint();
+    if (mouse->button() == Qt::RightButton) {
+      // Right press: the row under the pointer (none below the last row) and the pop-up menu.
+      const QPoint menuAt = lstShiki->viewport()->mapToGlobal(at) + QPoint(10, 20);
+      editor_->ListMouseDown(MouseButton::Right, false, lstShiki->indexAt(at).row(), -1,
+                             menuAt.x(), menuAt.y());
+      return true;
+    }
+    // Other buttons: the list selects as usual (Ctrl adds or removes a row) and reports the
+    // change; a curve waiting for its domain is abandoned.
+    editor_->state.DrawState = 0;
+  }
   // F1 on an open menu shows the topic of that menu's commands.
   if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
     HelpRequest(HelpTopicOf(watched));

@@ -204,3 +204,55 @@ TEST_F(MainWindowTest, HelpShowsTopicsAndReportsAMissingFile) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, RightPressHeldOnAHandleDragsTheCurve) {
+  ClickLattice(2, 3);
+  const auto at = [this](int x, int y) {
+    const PixelPoint p = main().editor().Geometry().LatticeToPixel(x, y);
+    return QPoint(p.x, p.y);
+  };
+  ImageView* plane = main().imgCood;
+  QTest::mousePress(plane, Qt::RightButton, {}, at(-2, -3));  // held through the wait
+  EXPECT_EQ(main().editor().state.DragMode, 2);
+  QTest::mouseMove(plane, at(0, 0));
+  QTest::mouseMove(plane, at(1, 1));
+  QTest::mouseRelease(plane, Qt::RightButton, {}, at(1, 1));
+  ASSERT_EQ(main().editor().state.LineCount, 1);
+  EXPECT_EQ(main().editor().state.LineData[0].Shiki, "y = 1/x");
+  EXPECT_EQ(main().lstShiki->item(0)->text(), "y = 1/x");
+  EXPECT_EQ(main().editor().state.DragMode, 0);
+}
+
+TEST_F(MainWindowTest, RightClickOnAListRowSelectsItAndOpensTheMenu) {
+  ClickLattice(2, 3);
+  ClickLattice(1, 1);
+  QWidget* rows = main().lstShiki->viewport();
+  QTimer::singleShot(50, [this] { main().pumShiki->close(); });
+  QTest::mouseClick(rows, Qt::RightButton, {}, QPoint(60, 19 + 5));
+  EXPECT_TRUE(main().lstShiki->item(1)->isSelected());
+  EXPECT_FALSE(main().lstShiki->item(0)->isSelected());
+  // Below the last row nothing happens.
+  bool opened = false;
+  QTimer::singleShot(50, [this, &opened] {
+    opened = main().pumShiki->isVisible();
+    main().pumShiki->close();
+  });
+  QTest::mouseClick(rows, Qt::RightButton, {}, QPoint(60, 19 * 5));
+  QTest::qWait(80);
+  EXPECT_FALSE(opened);
+  EXPECT_TRUE(main().lstShiki->item(1)->isSelected());
+}
+
+TEST_F(MainWindowTest, CtrlClickAddsARowAndThePanelsFollowTheLastSelected) {
+  ClickLattice(2, 3);
+  ClickLattice(1, 1);
+  QWidget* rows = main().lstShiki->viewport();
+  QTest::mouseClick(rows, Qt::LeftButton, {}, QPoint(60, 5));
+  EXPECT_EQ(main().editor().listSelected, (std::vector<bool>{true, false}));
+  QTest::mouseClick(rows, Qt::LeftButton, Qt::ControlModifier, QPoint(60, 19 + 5));
+  EXPECT_EQ(main().editor().listSelected, (std::vector<bool>{true, true}));
+}
+
+}  // namespace
