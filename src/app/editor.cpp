@@ -427,6 +427,7 @@ void Editor::DropHandle(int32_t px, int32_t py) {
   view_.SetPlaneCursor(kCursorPencil);
   if (state.TargetIndex < 0 || state.TargetIndex >= state.LineCount) return;
   listSelected[static_cast<std::size_t>(state.TargetIndex)] = true;
+  view_.ListChanged();
   const LatticePoint p = geometry_.PixelToLattice(px, py);
   if (p == state.DownPoint) {
     DispAllLine();
@@ -633,18 +634,19 @@ void Editor::ChangeColorOfSelected() {
   for (int32_t i = 0; i < state.LineCount; ++i) {
     if (!listSelected[static_cast<std::size_t>(i)]) continue;
     state.LineData[static_cast<std::size_t>(i)].Color = *chosen;
-    UpdateLineText(state.LineData[static_cast<std::size_t>(i)], i);
+    buffer.ReplaceStyleLine(i, state.LineData[static_cast<std::size_t>(i)]);
   }
   DispAllLine();
   if (state.FixedColor == kAutoColor) state.ColorIndex = state.LineCount;
   view_.ListChanged();
+  RefreshPanels();
 }
 
 void Editor::ChangeWidthOfSelected(int32_t width) {
   for (int32_t i = 0; i < state.LineCount; ++i) {
     if (!listSelected[static_cast<std::size_t>(i)]) continue;
     state.LineData[static_cast<std::size_t>(i)].LWidth = width;
-    UpdateLineText(state.LineData[static_cast<std::size_t>(i)], i);
+    buffer.ReplaceStyleLine(i, state.LineData[static_cast<std::size_t>(i)]);
   }
   DispAllLine();
 }
@@ -661,7 +663,7 @@ void Editor::SetFixedColor() {
     TLineData& line = state.LineData[static_cast<std::size_t>(i)];
     line.Color = state.FixedColor != kAutoColor ? state.FixedColor
                                                 : ColorTable[static_cast<std::size_t>(i % 16)];
-    UpdateLineText(line, i);
+    buffer.ReplaceStyleLine(i, line);
   }
   DispAllLine();
   if (state.FixedColor == kAutoColor) state.ColorIndex = state.LineCount;

@@ -163,8 +163,10 @@ void TfrmMain::FormCreate() {
   CreateCommandButtons();
   CreateMenus();
   help_ = new THelpWindow(this);
-  editor_->state.ProgDir = CurrentProgramFolder();
-  editor_->state.OnCDROM = IsOnReadOnlyMedium(editor_->state.ProgDir);
+  // The core keeps the folder as CP932 like every other name; the file layer converts back.
+  const std::string folder = CurrentProgramFolder();
+  editor_->state.ProgDir = ToCp932(folder);
+  editor_->state.OnCDROM = IsOnReadOnlyMedium(folder);
   DispFileInfo(editor_->shownTitle.empty() ? QString() : ToQString(editor_->shownTitle),
                U(kDefaultFileName), 0);
 }

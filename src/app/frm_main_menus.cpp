@@ -285,9 +285,14 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
                              menuAt.x(), menuAt.y());
       return true;
     }
-    // Other buttons: the list selects as usual (Ctrl adds or removes a row) and reports the
-    // change; a curve waiting for its domain is abandoned.
+    // Other buttons on a row: redraw and abandon a curve waiting for its domain; the list then
+    // selects as usual (the row alone, or Ctrl adds or removes it) and reports the change,
+    // which redraws with the new selection. Ctrl clears the panels first, so a Ctrl+click
+    // that leaves nothing selected leaves them empty. Below the last row nothing happens.
+    if (lstShiki->indexAt(at).row() < 0) return true;
+    editor_->DispAllLine();
     editor_->state.DrawState = 0;
+    if ((mouse->modifiers() & Qt::ControlModifier) != 0) editor_->ClearPanels();
   }
   // F1 on an open menu shows the topic of that menu's commands.
   if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {

@@ -62,6 +62,12 @@ void DocumentBuffer::ReplaceCurve(int32_t i, const TLineData& line) {
   }
 }
 
+void DocumentBuffer::ReplaceStyleLine(int32_t i, const TLineData& line) {
+  std::size_t first = 0;
+  if (!FirstLineOf(i, first) || first >= lines_.size()) return;
+  lines_[first] = std::move(CurveLines(line)[0]);
+}
+
 void DocumentBuffer::DeleteCurve(int32_t i) {
   std::size_t first = 0;
   if (!FirstLineOf(i, first) || first >= lines_.size()) return;

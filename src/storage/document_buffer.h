@@ -33,6 +33,9 @@ class DocumentBuffer {
   void ReplaceCurve(int32_t i, const TLineData& line);
   // Removes curve i's five lines (those that exist); the following curves move up.
   void DeleteCurve(int32_t i);
+  // Overwrites only the first line of curve i (colour and style word): colour and width
+  // changes leave the stored equation text as it was.
+  void ReplaceStyleLine(int32_t i, const TLineData& line);
   // Takes a file's lines as they are.
   void Load(std::vector<std::string> lines);
 

@@ -380,6 +380,36 @@ TEST_F(EditorTest, RecolouringSelectedCurvesMovesTheNextAutomaticColour) {
   EXPECT_EQ(Line(3).Color, ColorTable[3]);
 }
 
+TEST_F(EditorTest, ColourAndWidthChangesRewriteOnlyTheFirstLineOfEachCurve) {
+  Click(2, 3);
+  Click(1, 1);
+  editor.ChooseForm(EquationForm::General);  // the stored texts stay "y = 6/x", "y = 1/x"
+  struct Change {
+    const char* name;
+    std::function<void()> apply;
+  };
+  const std::vector<Change> changes = {
+      {"colour", [this] { prompter.colors = {0x00FF00}; editor.ChangeColorOfSelected(); }},
+      {"width", [this] { editor.ChangeWidthOfSelected(3); }},
+      {"fixed colour", [this] { prompter.colors = {0x0000FF}; editor.SetFixedColor(); }}};
+  for (const Change& change : changes) {
+    editor.SelectAll();
+    const auto before = editor.buffer.Lines();
+    change.apply();
+    const auto& after = editor.buffer.Lines();
+    ASSERT_EQ(after.size(), before.size());
+    for (std::size_t k = 0; k < after.size(); ++k) {
+      const bool styleLine = k % 5 == 1;
+      if (!styleLine) {
+        EXPECT_EQ(after[k], before[k]) << change.name << " line " << k;
+      }
+    }
+    EXPECT_EQ(after[2], "y = 6/x") << change.name;
+    EXPECT_EQ(after[1], CurveLines(Line(0))[0]) << change.name;
+    EXPECT_EQ(after[6], CurveLines(Line(1))[0]) << change.name;
+  }
+}
+
 TEST_F(EditorTest, RightClickBelowTheLastRowDoesNothing) {
   Click(2, 3);
   editor.ListMouseDown(MouseButton::Right, false, 1, 0, 0, 0);
