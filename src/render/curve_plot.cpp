@@ -21,6 +21,10 @@ PixelPoint CurvePixel(const PlaneGeometry& g, const TLineData& curve, double x) 
 // +1 when the branches lie in the first and third quadrants.
 int32_t BranchSign(const TLineData& curve) { return Teisuu(curve) > 0 ? 1 : -1; }
 
+// A sample that lands on the domain's start (up to rounding of the running sum) belongs to the
+// solid part that starts there, not to the dots before it.
+constexpr double kOnBound = 1e-9;
+
 // A small filled square in the pen colour (the brush has been set to it).
 void Dot(Canvas& image, PixelPoint p) { image.Rectangle(p.x - 1, p.y - 1, p.x + 1, p.y + 1); }
 
@@ -61,7 +65,7 @@ void DrawRightBranch(Canvas& image, const PlaneGeometry& g, int32_t u, int32_t v
   const bool dotsOnly = u == kOpenRight && v == kOpenRight;
   PixelPoint start{g.OriginX, PixelSum(int64_t{g.OriginY} - BranchSign(curve) * kAsymptoteReach)};
   if (u != 0) {
-    for (int32_t n = 0; n < kMaxTraceSamples && t <= u; ++n, t += s.step) {
+    for (int32_t n = 0; n < kMaxTraceSamples && t < u - kOnBound; ++n, t += s.step) {
       Dot(image, CurvePixel(g, curve, t));
     }
     start = CurvePixel(g, curve, u);
@@ -87,7 +91,7 @@ void DrawLeftBranch(Canvas& image, const PlaneGeometry& g, int32_t u, int32_t v,
   const bool dotsOnly = u == kOpenLeft && v == kOpenLeft;
   PixelPoint start{g.OriginX, PixelSum(int64_t{g.OriginY} + BranchSign(curve) * kAsymptoteReach)};
   if (v != 0) {
-    for (int32_t n = 0; n < kMaxTraceSamples && t >= v; ++n, t -= s.step) {
+    for (int32_t n = 0; n < kMaxTraceSamples && t > v + kOnBound; ++n, t -= s.step) {
       Dot(image, CurvePixel(g, curve, t));
     }
     start = CurvePixel(g, curve, v);
