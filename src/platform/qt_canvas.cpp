@@ -1,6 +1,8 @@
 #include "platform/qt_canvas.h"
 
 #include <QFontMetrics>
+#include <QPainterPath>
+#include <QVarLengthArray>
 #include <algorithm>
 #include <cmath>
 
@@ -72,14 +74,47 @@ void QtCanvas::EndPainting() const {
 }
 
 void QtCanvas::FlushRun() const {
-  if (run_.size() >= 2) {
-    QPainter& p = Painter();
-    // Flat ends leave the last point unpainted, as a plotter's line-to does.
-    p.setPen(QPen(ToQColor(penColor_), penWidth_, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
+  if (run_.size() < 2) {
+    run_.clear();
+    return;
+  }
+  // Segments wholly beyond one side of the picture are left out: curves run far past the
+  // plane near their asymptotes. The ends of a gap lie outside, so nothing visible is painted
+  // twice.
+  const int32_t margin = penWidth_ + 2;
+  const int32_t minX = -margin;
+  const int32_t minY = -margin;
+  const int32_t maxX = image_.width() + margin;
+  const int32_t maxY = image_.height() + margin;
+  auto outside = [&](const QPoint& a, const QPoint& b) {
+    return (a.x() < minX && b.x() < minX) || (a.x() > maxX && b.x() > maxX) ||
+           (a.y() < minY && b.y() < minY) || (a.y() > maxY && b.y() > maxY);
+  };
+  QPainter& p = Painter();
+  p.setBrush(Qt::NoBrush);
+  const QColor color = ToQColor(penColor_);
+  if (penMode_ == PenMode::NotXor || penWidth_ == 1) {
+    // One polyline paints each pixel once, shared vertices included, and its flat ends leave
+    // the last point unpainted as a plotter's line-to does; that keeps not-xor reversible.
+    p.setPen(QPen(color, penWidth_, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
     p.setCompositionMode(penMode_ == PenMode::NotXor ? QPainter::RasterOp_NotSourceXorDestination
                                                      : QPainter::CompositionMode_SourceOver);
-    p.drawPolyline(run_);
+    qsizetype first = 0;
+    for (qsizetype i = 1; i <= run_.size(); ++i) {
+      if (i < run_.size() && !outside(run_[i - 1], run_[i])) continue;
+      if (i - 1 > first) p.drawPolyline(run_.constData() + first, static_cast<int>(i - first));
+      first = i;
+    }
+  } else {
+    // Wide lines in copy mode: separate segments with square ends overlap at the joints,
+    // which copy mode does not mind, and Qt rasterises them far faster than a joined stroke.
+    QVarLengthArray<QLine, 256> segments;
+    for (qsizetype i = 1; i < run_.size(); ++i) {
+      if (!outside(run_[i - 1], run_[i])) segments.append(QLine(run_[i - 1], run_[i]));
+    }
+    p.setPen(QPen(color, penWidth_, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.drawLines(segments.constData(), static_cast<int>(segments.size()));
   }
   run_.clear();
 }
@@ -146,10 +181,6 @@ void QtCanvas::LineTo(int32_t x, int32_t y) {
   run_ << penPos_;
 }
 
-QPen QtCanvas::ShapePen() const {
-  return QPen(ToQColor(penColor_), penWidth_, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
-}
-
 void QtCanvas::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom) {
   DrawShape(Shape::Rectangle, left, top, right, bottom);
 }
@@ -158,62 +189,65 @@ void QtCanvas::Ellipse(int32_t left, int32_t top, int32_t right, int32_t bottom)
   DrawShape(Shape::Ellipse, left, top, right, bottom);
 }
 
+// A shape is painted as two disjoint fills: the outline, a ring as wide as the pen around the
+// box (whose right and bottom are exclusive), in the pen colour, and the inside in the brush
+// colour. Each pixel is painted once, so not-xor drawing is reversible, and Qt's fills are far
+// cheaper than its stroker.
 void QtCanvas::DrawShape(Shape shape, int32_t left, int32_t top, int32_t right, int32_t bottom) {
   FlushRun();
   if (right <= left || bottom <= top) return;  // no extent
-  // A thin rectangle filled in its own pen colour is a solid block (the dots along curves).
-  if (shape == Shape::Rectangle && penWidth_ == 1 && !brushNone_ && brushColor_ == penColor_) {
-    QPainter& p = Painter();
-    p.setCompositionMode(penMode_ == PenMode::NotXor ? QPainter::RasterOp_NotSourceXorDestination
-                                                     : QPainter::CompositionMode_SourceOver);
-    p.fillRect(QRect(left, top, right - left, bottom - top), ToQColor(penColor_));
+  const int32_t w = penWidth_;
+  const QRect outer(left - w / 2, top - w / 2, right - left + w - 1, bottom - top + w - 1);
+  const QRect inner = outer.adjusted(w, w, -w, -w);
+  const bool filled = !brushNone_;
+  // Rectangles filled in their own pen colour are solid blocks: the dots along curves.
+  if (shape == Shape::Rectangle && filled && brushColor_ == penColor_) {
+    SolidBlock(outer);
     return;
   }
-  // The outline runs through the outermost pixels of the box, whose right and bottom are
-  // exclusive.
-  const QRect box(left, top, right - left - 1, bottom - top - 1);
-  if (penMode_ == PenMode::NotXor) {
-    NotXorShape(shape, box);
-    return;
-  }
+  if (!outer.intersects(image_.rect())) return;
   QPainter& p = Painter();
-  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  p.setPen(ShapePen());
-  p.setBrush(brushNone_ ? QBrush(Qt::NoBrush) : QBrush(ToQColor(brushColor_)));
+  p.setCompositionMode(penMode_ == PenMode::NotXor ? QPainter::RasterOp_NotSourceXorDestination
+                                                   : QPainter::CompositionMode_SourceOver);
+  const QColor penColor = ToQColor(penColor_);
+  const QColor brushColor = ToQColor(brushColor_);
   if (shape == Shape::Rectangle) {
-    p.drawRect(box);
-  } else {
-    p.drawEllipse(box);
+    if (inner.isEmpty()) {
+      p.fillRect(outer, penColor);
+      return;
+    }
+    p.fillRect(QRect(outer.left(), outer.top(), outer.width(), w), penColor);
+    p.fillRect(QRect(outer.left(), inner.bottom() + 1, outer.width(), w), penColor);
+    p.fillRect(QRect(outer.left(), inner.top(), w, inner.height()), penColor);
+    p.fillRect(QRect(inner.right() + 1, inner.top(), w, inner.height()), penColor);
+    if (filled) p.fillRect(inner, brushColor);
+    return;
+  }
+  p.setPen(Qt::NoPen);
+  QPainterPath ring;
+  ring.setFillRule(Qt::OddEvenFill);
+  ring.addEllipse(QRectF(outer));
+  if (!inner.isEmpty()) ring.addEllipse(QRectF(inner));
+  p.fillPath(ring, penColor);
+  if (filled && !inner.isEmpty()) {
+    QPainterPath inside;  // built as the ring's hole is, so the two meet without a gap
+    inside.addEllipse(QRectF(inner));
+    p.fillPath(inside, brushColor);
   }
 }
 
-// Outline and inside overlap when Qt paints them, which not-xor would show as holes: the shape
-// is painted on a scratch picture first and each of its pixels combined with the image once.
-void QtCanvas::NotXorShape(Shape shape, const QRect& box) {
-  const int32_t margin = penWidth_ + 2;
-  const QRect bounds = box.adjusted(-margin, -margin, margin, margin) & image_.rect();
-  if (bounds.isEmpty()) return;
-  QImage scratch(bounds.size(), QImage::Format_ARGB32_Premultiplied);
-  scratch.fill(Qt::transparent);
-  {
-    QPainter p(&scratch);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.translate(-bounds.topLeft());
-    p.setPen(ShapePen());
-    p.setBrush(brushNone_ ? QBrush(Qt::NoBrush) : QBrush(ToQColor(brushColor_)));
-    if (shape == Shape::Rectangle) {
-      p.drawRect(box);
-    } else {
-      p.drawEllipse(box);
-    }
-  }
-  EndPainting();
-  for (int32_t y = 0; y < bounds.height(); ++y) {
-    const auto* src = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
-    auto* dst = reinterpret_cast<QRgb*>(image_.scanLine(bounds.top() + y)) + bounds.left();
-    for (int32_t x = 0; x < bounds.width(); ++x) {
-      if (qAlpha(src[x]) == 0) continue;
-      dst[x] = (~(src[x] ^ dst[x]) & 0xFFFFFFu) | 0xFF000000u;
+// Written straight into the picture: curves put down thousands of these dots, and the painter's
+// per-call set-up would cost more than the four pixels.
+void QtCanvas::SolidBlock(const QRect& block) {
+  const QRect r = block & image_.rect();
+  if (r.isEmpty()) return;
+  if (painter_ && !image_.isDetached()) EndPainting();  // never write into a shared picture
+  const QRgb color = ToQColor(penColor_).rgb();
+  for (int32_t y = r.top(); y <= r.bottom(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+    for (int32_t x = r.left(); x <= r.right(); ++x) {
+      line[x] = penMode_ == PenMode::NotXor ? (~(color ^ line[x]) & 0xFFFFFFu) | 0xFF000000u
+                                            : color;
     }
   }
 }

@@ -57,10 +57,8 @@ class QtCanvas : public Canvas {
   QPainter& Painter() const;
   void EndPainting() const;
   void FlushRun() const;
-  QPen ShapePen() const;
   void DrawShape(Shape shape, int32_t left, int32_t top, int32_t right, int32_t bottom);
-  void NotXorShape(Shape shape, const QRect& box);
-  void NotXorBlock(const QRect& block, TColor color);
+  void SolidBlock(const QRect& block);
 
   mutable QImage image_;
   mutable std::unique_ptr<QPainter> painter_;
