@@ -11,6 +11,9 @@
 
 namespace {
 
+constexpr int32_t kLargestMaskedEllipse = 64;
+constexpr size_t kMaxEllipseMasks = 32;
+
 // Texts are sized as on a 96 dpi screen, whatever the device says.
 int32_t PointsToPixels(int32_t points) {
   return std::clamp(static_cast<int32_t>(std::lround(points * 96.0 / 72.0)), 1, 1000);
@@ -223,16 +226,69 @@ void QtCanvas::DrawShape(Shape shape, int32_t left, int32_t top, int32_t right, 
     if (filled) p.fillRect(inner, brushColor);
     return;
   }
+  if (outer.width() <= kLargestMaskedEllipse && outer.height() <= kLargestMaskedEllipse) {
+    PaintMask(MaskFor(outer.width(), outer.height(), w), outer.topLeft());
+    return;
+  }
   p.setPen(Qt::NoPen);
+  FillEllipse(p, outer, inner, penColor, filled ? brushColor : QColor());
+}
+
+void QtCanvas::FillEllipse(QPainter& p, const QRect& outer, const QRect& inner,
+                           const QColor& ringColor, const QColor& insideColor) {
   QPainterPath ring;
   ring.setFillRule(Qt::OddEvenFill);
   ring.addEllipse(QRectF(outer));
   if (!inner.isEmpty()) ring.addEllipse(QRectF(inner));
-  p.fillPath(ring, penColor);
-  if (filled && !inner.isEmpty()) {
+  p.fillPath(ring, ringColor);
+  if (insideColor.isValid() && !inner.isEmpty()) {
     QPainterPath inside;  // built as the ring's hole is, so the two meet without a gap
     inside.addEllipse(QRectF(inner));
-    p.fillPath(inside, brushColor);
+    p.fillPath(inside, insideColor);
+  }
+}
+
+// The small circles of end marks and lattice marks come in a few sizes: each is rasterised
+// once into a mask and then written straight into the picture.
+const QtCanvas::EllipseMask& QtCanvas::MaskFor(int32_t width, int32_t height, int32_t pen) {
+  for (const EllipseMask& m : ellipseMasks_) {
+    if (m.width == width && m.height == height && m.pen == pen) return m;
+  }
+  if (ellipseMasks_.size() >= kMaxEllipseMasks) ellipseMasks_.clear();
+  QImage scratch(width, height, QImage::Format_RGB32);
+  scratch.fill(Qt::black);
+  {
+    QPainter p(&scratch);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(Qt::NoPen);
+    const QRect outer(0, 0, width, height);
+    FillEllipse(p, outer, outer.adjusted(pen, pen, -pen, -pen), QColor(1, 0, 0), QColor(2, 0, 0));
+  }
+  EllipseMask mask{width, height, pen, {}};
+  mask.cells.reserve(static_cast<size_t>(width) * static_cast<size_t>(height));
+  for (int32_t y = 0; y < height; ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
+    for (int32_t x = 0; x < width; ++x) mask.cells.push_back(static_cast<uint8_t>(qRed(line[x])));
+  }
+  ellipseMasks_.push_back(std::move(mask));
+  return ellipseMasks_.back();
+}
+
+void QtCanvas::PaintMask(const EllipseMask& mask, const QPoint& at) {
+  const QRect r = QRect(at, QSize(mask.width, mask.height)) & image_.rect();
+  if (r.isEmpty()) return;
+  if (painter_ && !image_.isDetached()) EndPainting();
+  const QRgb colors[3] = {0, ToQColor(penColor_).rgb(), ToQColor(brushColor_).rgb()};
+  const bool notXor = penMode_ == PenMode::NotXor;
+  for (int32_t y = r.top(); y <= r.bottom(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+    const uint8_t* cells = mask.cells.data() + static_cast<size_t>(y - at.y()) * mask.width;
+    for (int32_t x = r.left(); x <= r.right(); ++x) {
+      const uint8_t cell = cells[x - at.x()];
+      if (cell == 0 || (cell == 2 && brushNone_)) continue;
+      const QRgb color = colors[cell];
+      line[x] = notXor ? (~(color ^ line[x]) & 0xFFFFFFu) | 0xFF000000u : color;
+    }
   }
 }
 

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPolygon>
 #include <memory>
+#include <vector>
 
 #include "render/canvas.h"
 
@@ -60,6 +61,18 @@ class QtCanvas : public Canvas {
   void DrawShape(Shape shape, int32_t left, int32_t top, int32_t right, int32_t bottom);
   void SolidBlock(const QRect& block);
 
+  // Pixels of an ellipse box: 0 outside, 1 outline, 2 inside.
+  struct EllipseMask {
+    int32_t width = 0;
+    int32_t height = 0;
+    int32_t pen = 1;
+    std::vector<uint8_t> cells;
+  };
+  static void FillEllipse(QPainter& p, const QRect& outer, const QRect& inner,
+                          const QColor& ringColor, const QColor& insideColor);
+  const EllipseMask& MaskFor(int32_t width, int32_t height, int32_t pen);
+  void PaintMask(const EllipseMask& mask, const QPoint& at);
+
   mutable QImage image_;
   mutable std::unique_ptr<QPainter> painter_;
   // A MoveTo/LineTo run not yet painted: painted as one polyline so that each shared vertex is
@@ -77,6 +90,8 @@ class QtCanvas : public Canvas {
   int32_t fontSize_ = 9;
   bool fontItalic_ = false;
   TColor fontColor_ = kBlack;
+
+  std::vector<EllipseMask> ellipseMasks_;
 };
 
 // 0x00BBGGRR as a Qt colour, and back.
