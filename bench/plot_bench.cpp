@@ -1,5 +1,7 @@
 // Plane redraw speed: a full redraw with 100 curves, one rubber-band step of a drag, and the
 // floor they are measured against (the same line segments painted straight with QPainter).
+// Measure a release build, e.g. with --benchmark_enable_random_interleaving=true so that the
+// load of a shared machine falls on all of them alike.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -101,7 +103,7 @@ void BM_FullRedraw(benchmark::State& bench) {
     benchmark::DoNotOptimize(canvas.Image().constBits());
   }
 }
-BENCHMARK(BM_FullRedraw)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_FullRedraw)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly();
 
 void BM_FullRedrawFloor(benchmark::State& bench) {
   EnsureApplication();
@@ -123,7 +125,7 @@ void BM_FullRedrawFloor(benchmark::State& bench) {
 }
 BENCHMARK(BM_FullRedrawFloor)
     ->Unit(benchmark::kMillisecond)
-    ->Repetitions(5)
+    ->Repetitions(10)
     ->ReportAggregatesOnly();
 
 // One step of dragging a handle: the curve at its old place is drawn again in not-xor (which
@@ -147,7 +149,7 @@ void BM_RubberBandStep(benchmark::State& bench) {
 }
 BENCHMARK(BM_RubberBandStep)
     ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(5)
+    ->Repetitions(10)
     ->ReportAggregatesOnly();
 
 }  // namespace

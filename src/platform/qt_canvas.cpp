@@ -48,11 +48,13 @@ QtCanvas::~QtCanvas() {
 
 QImage& QtCanvas::Image() {
   EndPainting();
+  SettleWhite();
   return image_;
 }
 
 const QImage& QtCanvas::Image() const {
   EndPainting();
+  SettleWhite();
   return image_;
 }
 
@@ -65,6 +67,7 @@ QPainter& QtCanvas::Painter() const {
     painter_ = std::make_unique<QPainter>(&image_);
     painter_->setRenderHint(QPainter::Antialiasing, false);
   }
+  SettleWhite();
   return *painter_;
 }
 
@@ -126,14 +129,24 @@ void QtCanvas::Resize(int32_t width, int32_t height) {
   run_.clear();
   width = std::max(width, 0);
   height = std::max(height, 0);
-  if (painter_ && width == image_.width() && height == image_.height()) {
+  if (width != image_.width() || height != image_.height()) {
+    EndPainting();
+    image_ = QImage(width, height, QImage::Format_RGB32);
+  }
+  // The white is put down when something else is drawn first: a redraw clears the picture
+  // to white again straight away.
+  whitePending_ = true;
+}
+
+void QtCanvas::SettleWhite() const {
+  if (!whitePending_) return;
+  whitePending_ = false;
+  if (painter_) {
     painter_->setCompositionMode(QPainter::CompositionMode_Source);
     painter_->fillRect(image_.rect(), Qt::white);
-    return;
+  } else {
+    image_.fill(Qt::white);
   }
-  EndPainting();
-  image_ = QImage(width, height, QImage::Format_RGB32);
-  image_.fill(Qt::white);
 }
 
 void QtCanvas::SetPenColor(TColor color) {
@@ -278,6 +291,7 @@ void QtCanvas::PaintMask(const EllipseMask& mask, const QPoint& at) {
   const QRect r = QRect(at, QSize(mask.width, mask.height)) & image_.rect();
   if (r.isEmpty()) return;
   if (painter_ && !image_.isDetached()) EndPainting();
+  SettleWhite();
   const QRgb colors[3] = {0, ToQColor(penColor_).rgb(), ToQColor(brushColor_).rgb()};
   const bool notXor = penMode_ == PenMode::NotXor;
   for (int32_t y = r.top(); y <= r.bottom(); ++y) {
@@ -298,6 +312,7 @@ void QtCanvas::SolidBlock(const QRect& block) {
   const QRect r = block & image_.rect();
   if (r.isEmpty()) return;
   if (painter_ && !image_.isDetached()) EndPainting();  // never write into a shared picture
+  SettleWhite();
   const QRgb color = ToQColor(penColor_).rgb();
   for (int32_t y = r.top(); y <= r.bottom(); ++y) {
     auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
@@ -312,6 +327,7 @@ void QtCanvas::FillRect(const PixelRect& rect, TColor color) {
   FlushRun();
   const QRect r = ToQRect(rect);
   if (r.isEmpty()) return;
+  if (r.contains(image_.rect())) whitePending_ = false;
   QPainter& p = Painter();
   p.setCompositionMode(QPainter::CompositionMode_Source);
   p.fillRect(r, ToQColor(color));
@@ -348,6 +364,7 @@ void QtCanvas::CopyRect(const PixelRect& target, const Canvas& source, const Pix
   }
   piece.convertTo(QImage::Format_RGB32);
   EndPainting();
+  SettleWhite();
   const QRect clipped = to & image_.rect();
   for (int32_t y = clipped.top(); y <= clipped.bottom(); ++y) {
     const auto* src = reinterpret_cast<const QRgb*>(piece.constScanLine(y - to.top()));

@@ -58,6 +58,7 @@ class QtCanvas : public Canvas {
   QPainter& Painter() const;
   void EndPainting() const;
   void FlushRun() const;
+  void SettleWhite() const;
   void DrawShape(Shape shape, int32_t left, int32_t top, int32_t right, int32_t bottom);
   void SolidBlock(const QRect& block);
 
@@ -78,6 +79,7 @@ class QtCanvas : public Canvas {
   // A MoveTo/LineTo run not yet painted: painted as one polyline so that each shared vertex is
   // painted once, which keeps not-xor drawing reversible.
   mutable QPolygon run_;
+  mutable bool whitePending_ = false;  // the picture is to be all white
   QPoint penPos_;
 
   TColor penColor_ = kBlack;

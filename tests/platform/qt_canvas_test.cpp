@@ -167,6 +167,8 @@ TEST(QtCanvas, NotXorDrawnTwiceRestoresThePicture) {
       c.SetBrushNone();
       c.SetPenColor(kBlack);
       c.Rectangle(10, 50, 20, 60);
+      c.Ellipse(20 + width, 60, 30 + width * 3, 70);
+      c.Ellipse(-10, -5, 75 + width, 78);  // larger than the cached masks
     }
     c.SetPenMode(PenMode::Copy);
   };
@@ -187,6 +189,10 @@ TEST(QtCanvas, ACopyOfTheImageIsNotChangedByLaterDrawing) {
   EXPECT_EQ(FromQColor(QColor(copy.pixel(5, 1))), kBlack);
   EXPECT_EQ(FromQColor(QColor(copy.pixel(5, 10))), kWhite);
   EXPECT_EQ(At(canvas, 5, 10), kBlue);
+  const QImage blue = canvas.Image();
+  canvas.Resize(20, 20);
+  EXPECT_EQ(FromQColor(QColor(blue.pixel(5, 10))), kBlue);
+  EXPECT_EQ(At(canvas, 5, 10), kWhite);
 }
 
 TEST(QtCanvas, TextHasItsTopLeftAtThePointAndNoBackground) {
