@@ -38,6 +38,7 @@ TColor FromQColor(const QColor& color) {
 }
 
 QtCanvas::QtCanvas(int32_t width, int32_t height) : fontFamily_(InstalledFamily(kFontPGothic)) {
+  run_.reserve(256);
   Resize(width, height);
 }
 
@@ -175,9 +176,24 @@ void QtCanvas::SetBrushColor(TColor color) {
 
 void QtCanvas::SetBrushNone() { brushNone_ = true; }
 
-void QtCanvas::SetFontName(std::string_view name) { fontFamily_ = InstalledFamily(name); }
-void QtCanvas::SetFontSize(int32_t points) { fontSize_ = points; }
-void QtCanvas::SetFontItalic(bool italic) { fontItalic_ = italic; }
+void QtCanvas::SetFontName(std::string_view name) {
+  QString family = InstalledFamily(name);
+  if (family == fontFamily_) return;
+  fontFamily_ = std::move(family);
+  textFont_.reset();
+}
+
+void QtCanvas::SetFontSize(int32_t points) {
+  if (points == fontSize_) return;
+  fontSize_ = points;
+  textFont_.reset();
+}
+
+void QtCanvas::SetFontItalic(bool italic) {
+  if (italic == fontItalic_) return;
+  fontItalic_ = italic;
+  textFont_.reset();
+}
 
 QFont QtCanvas::Font() const {
   QFont font(fontFamily_);
@@ -335,12 +351,15 @@ void QtCanvas::FillRect(const PixelRect& rect, TColor color) {
 
 void QtCanvas::TextOut(int32_t x, int32_t y, const std::string& cp932) {
   FlushRun();
-  const QFont font = Font();
+  if (!textFont_) {
+    const QFont font = Font();
+    textFont_ = TextFont{font, QFontMetrics(font).ascent()};
+  }
   QPainter& p = Painter();
   p.setCompositionMode(QPainter::CompositionMode_SourceOver);
   p.setPen(ToQColor(fontColor_));
-  p.setFont(font);
-  p.drawText(QPoint(x, y + QFontMetrics(font).ascent()), ToQString(cp932));
+  p.setFont(textFont_->font);
+  p.drawText(QPoint(x, y + textFont_->ascent), ToQString(cp932));
 }
 
 void QtCanvas::CopyRect(const PixelRect& target, const Canvas& source, const PixelRect& from,

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPolygon>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "render/canvas.h"
@@ -92,6 +93,12 @@ class QtCanvas : public Canvas {
   int32_t fontSize_ = 9;
   bool fontItalic_ = false;
   TColor fontColor_ = kBlack;
+  // The font in force and its ascent, made when a text is first written with them.
+  struct TextFont {
+    QFont font;
+    int32_t ascent = 0;
+  };
+  std::optional<TextFont> textFont_;
 
   std::vector<EllipseMask> ellipseMasks_;
 };

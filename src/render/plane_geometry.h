@@ -2,6 +2,8 @@
 // Each plane image keeps its own, so a click is always mapped with the plane it was made on.
 #pragma once
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "model/editor_state.h"
@@ -50,7 +52,19 @@ struct PlaneGeometry {
 };
 
 // Round to nearest, halves to even, kept within ±kPixelLimit (NaN gives 0).
-int32_t RoundPixel(double value);
+inline int32_t RoundPixel(double value) {
+  if (std::isnan(value)) return 0;
+  return static_cast<int32_t>(
+      std::nearbyint(std::clamp(value, -double{kPixelLimit}, double{kPixelLimit})));
+}
 
-// Adds pixel offsets without overflow, kept within ±kPixelLimit.
-int32_t PixelSum(int64_t value);
+// A pixel coordinate worked out in 64 bits, kept within ±kPixelLimit.
+inline int32_t PixelSum(int64_t value) {
+  return static_cast<int32_t>(std::clamp<int64_t>(value, -kPixelLimit, kPixelLimit));
+}
+
+// Inline: the curve tracer maps every sample.
+inline PixelPoint PlaneGeometry::ValueToPixel(double x, double y) const {
+  return {PixelSum(int64_t{RoundPixel(x * DX)} + OriginX),
+          PixelSum(int64_t{OriginY} - RoundPixel(y * DY))};
+}
