@@ -333,8 +333,8 @@ void QtCanvas::SolidBlock(const QRect& block) {
   for (int32_t y = r.top(); y <= r.bottom(); ++y) {
     auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
     for (int32_t x = r.left(); x <= r.right(); ++x) {
-      line[x] = penMode_ == PenMode::NotXor ? (~(color ^ line[x]) & 0xFFFFFFu) | 0xFF000000u
-                                            : color;
+      line[x] =
+          penMode_ == PenMode::NotXor ? (~(color ^ line[x]) & 0xFFFFFFu) | 0xFF000000u : color;
     }
   }
 }

@@ -45,10 +45,14 @@ void DrawHandle(Canvas& image, const PlaneGeometry& g, const TLineData& curve, b
 
 TraceSampling SamplingFor(int32_t dx) {
   switch (dx) {
-    case 4: return {0.6, 1.2};
-    case 8: return {0.4, 0.8};
-    case 16: return {0.2, 0.4};
-    default: break;
+    case 4:
+      return {0.6, 1.2};
+    case 8:
+      return {0.4, 0.8};
+    case 16:
+      return {0.2, 0.4};
+    default:
+      break;
   }
   const double pixelStep = dx < 8 ? 4.8 : 6.4;
   const double step = pixelStep / std::max(dx, 1);
@@ -119,7 +123,8 @@ void DrawWholeTrace(Canvas& image, const PlaneGeometry& g, int32_t u, int32_t v,
   const DomainRange domain = PlaneDomain(curve, g);
   const int64_t lo = u == kOpenLeft ? domain.start : u;
   const int64_t hi = v == kOpenRight ? domain.end : v;
-  const double k = static_cast<double>(deltaY) / (static_cast<double>(deltaX) * static_cast<double>(deltaX));
+  const double k =
+      static_cast<double>(deltaY) / (static_cast<double>(deltaX) * static_cast<double>(deltaX));
   const double step = std::abs(k) < 1 ? 0.4 : 0.1;
   // Samples beyond the plane's reach add nothing visible; the cap keeps absurd domains cheap.
   const int64_t reach = std::max<int64_t>({std::llabs(g.StartX), std::llabs(g.EndX), g.UnitsX});
@@ -161,8 +166,9 @@ void DrawHandles(Canvas& image, const PlaneGeometry& g, const TLineData& curve, 
   if (!state.Options.chkHandle) return;
   // The second handle mirrors the first through the origin; negating INT32_MIN would overflow.
   auto mirror = [](int32_t v) { return v == INT32_MIN ? INT32_MAX : -v; };
-  const PixelPoint p = which == Handle::First ? g.LatticeToPixel(curve.X1, curve.Y1)
-                                              : g.LatticeToPixel(mirror(curve.X1), mirror(curve.Y1));
+  const PixelPoint p = which == Handle::First
+                           ? g.LatticeToPixel(curve.X1, curve.Y1)
+                           : g.LatticeToPixel(mirror(curve.X1), mirror(curve.Y1));
   image.SetPenWidth(state.LineWidth);
   image.SetPenColor(kBlack);
   image.SetBrushNone();

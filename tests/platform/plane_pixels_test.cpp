@@ -51,11 +51,11 @@ TEST(PlanePixels, GridColoursWidthsAndAxes) {
     int x, y;
     TColor color;
   } probes[] = {
-      {192, 100, kGrey},  {191, 100, kGrey},   {193, 100, kWhite},   // y axis, two pixels wide
-      {100, 192, kGrey},  {100, 191, kGrey},   {100, 193, kWhite},   // x axis
-      {176, 100, kSilver}, {177, 100, kWhite}, {175, 100, kWhite},   // x = -1, one pixel
-      {112, 100, kGrey},  {272, 100, kGrey},   {100, 112, kGrey},    // multiples of 5
-      {0, 100, kSilver},  {383, 100, kSilver}, {100, 0, kSilver},    // borders, inside
+      {192, 100, kGrey},   {191, 100, kGrey},   {193, 100, kWhite},  // y axis, two pixels wide
+      {100, 192, kGrey},   {100, 191, kGrey},   {100, 193, kWhite},  // x axis
+      {176, 100, kSilver}, {177, 100, kWhite},  {175, 100, kWhite},  // x = -1, one pixel
+      {112, 100, kGrey},   {272, 100, kGrey},   {100, 112, kGrey},   // multiples of 5
+      {0, 100, kSilver},   {383, 100, kSilver}, {100, 0, kSilver},   // borders, inside
       {100, 383, kSilver}, {200, 200, kWhite},
   };
   for (const Probe& p : probes) {
@@ -93,7 +93,7 @@ TEST(PlanePixels, NumbersAndLettersAreWrittenInBlack) {
     return count;
   };
   EXPECT_GT(blackIn(247, 193, 247 + 24, 193 + 16), 0);  // "  5" right of the y axis
-  EXPECT_GT(blackIn(364, 187, 384, 187 + 24), 0);        // "x"
+  EXPECT_GT(blackIn(364, 187, 384, 187 + 24), 0);       // "x"
   EXPECT_EQ(blackIn(200, 200, 240, 240), 0);
 }
 

@@ -59,9 +59,8 @@ std::vector<std::string> Slice(const std::vector<std::string>& ops, size_t from,
 }
 
 size_t CountPrefix(const std::vector<std::string>& ops, const std::string& prefix) {
-  return static_cast<size_t>(std::count_if(ops.begin(), ops.end(), [&](const std::string& op) {
-    return op.rfind(prefix, 0) == 0;
-  }));
+  return static_cast<size_t>(std::count_if(
+      ops.begin(), ops.end(), [&](const std::string& op) { return op.rfind(prefix, 0) == 0; }));
 }
 
 TEST(SamplingFor, TableSpacingsAndTheSamePixelStepForOthers) {
@@ -93,7 +92,8 @@ TEST(DrawLeftBranch, WholeBranchStartsBelowTheAxisForPositiveConstants) {
   RecordingCanvas canvas;
   EditorState state;
   DrawLeftBranch(canvas, Plane(), kOpenLeft, 0, Curve(1, 2), state);
-  EXPECT_THAT(Slice(canvas.ops, 0, 3), ElementsAre("MoveTo 192,1191", Line(189, 352), Line(182, 245)));
+  EXPECT_THAT(Slice(canvas.ops, 0, 3),
+              ElementsAre("MoveTo 192,1191", Line(189, 352), Line(182, 245)));
   RecordingCanvas negative;
   DrawLeftBranch(negative, Plane(), kOpenLeft, 0, Curve(-1, 2), state);
   EXPECT_EQ(negative.ops.front(), "MoveTo 192,-807");
@@ -105,10 +105,10 @@ TEST(DrawLine, SegmentOnThePositiveSide) {
   DrawLine(canvas, Plane(), Curve(1, 2, kModeSegment, 1, 4), false, state);
   const auto& ops = canvas.ops;
   // Dots before the start, then solid from exactly (1, 2) to exactly (4, 0.5).
-  EXPECT_THAT(Slice(ops, 0, 6), ElementsAre("Rectangle 194,31,196,33" + kDotStyle,
-                                            "Rectangle 201,138,203,140" + kDotStyle,
-                                            "MoveTo 208,160", Line(208, 160), Line(214, 169),
-                                            Line(221, 174)));
+  EXPECT_THAT(
+      Slice(ops, 0, 6),
+      ElementsAre("Rectangle 194,31,196,33" + kDotStyle, "Rectangle 201,138,203,140" + kDotStyle,
+                  "MoveTo 208,160", Line(208, 160), Line(214, 169), Line(221, 174)));
   const auto lastLine = std::find(ops.begin(), ops.end(), Line(256, 184));
   ASSERT_NE(lastLine, ops.end());
   // Trailing dots from 4.2 up to the right edge at 12: 20 of them.
@@ -327,9 +327,8 @@ TEST(DrawCutMark, CrossOfTwoDiagonals) {
   TLineData c = Curve(2, 3);
   c.LWidth = 3;
   DrawCutMark(canvas, Plane(), 2, c);
-  EXPECT_THAT(canvas.ops,
-              ElementsAre("MoveTo 218,138", "LineTo 230,150 pen #0000FF w2", "MoveTo 230,138",
-                          "LineTo 218,150 pen #0000FF w2"));
+  EXPECT_THAT(canvas.ops, ElementsAre("MoveTo 218,138", "LineTo 230,150 pen #0000FF w2",
+                                      "MoveTo 230,138", "LineTo 218,150 pen #0000FF w2"));
   EXPECT_EQ(canvas.penWidth(), 3);
 }
 
@@ -342,8 +341,7 @@ TEST(DrawPointMark, CircleForDomainModesSquareForWholeCurves) {
   state.LineMode = kModeWhole;
   RecordingCanvas square;
   DrawPointMark(square, Plane(), {3, -1}, 0x00FF00, state);
-  EXPECT_THAT(square.ops,
-              ElementsAre("Rectangle 235,203,245,213 pen #00FF00 w1 brush #00FF00"));
+  EXPECT_THAT(square.ops, ElementsAre("Rectangle 235,203,245,213 pen #00FF00 w1 brush #00FF00"));
   state.Options.chkHandle = false;
   RecordingCanvas none;
   DrawPointMark(none, Plane(), {3, -1}, 0x00FF00, state);
