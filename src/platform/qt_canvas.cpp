@@ -81,7 +81,7 @@ void QtCanvas::EndPainting() const {
 }
 
 void QtCanvas::FlushRun() const {
-  if (run_.size() < 2) {
+  if (run_.size() < 2 || image_.isNull()) {
     run_.clear();
     return;
   }
@@ -342,7 +342,7 @@ void QtCanvas::SolidBlock(const QRect& block) {
 void QtCanvas::FillRect(const PixelRect& rect, TColor color) {
   FlushRun();
   const QRect r = ToQRect(rect);
-  if (r.isEmpty()) return;
+  if (r.isEmpty() || image_.isNull()) return;
   if (r.contains(image_.rect())) whitePending_ = false;
   QPainter& p = Painter();
   p.setCompositionMode(QPainter::CompositionMode_Source);
@@ -351,6 +351,7 @@ void QtCanvas::FillRect(const PixelRect& rect, TColor color) {
 
 void QtCanvas::TextOut(int32_t x, int32_t y, const std::string& cp932) {
   FlushRun();
+  if (image_.isNull()) return;
   if (!textFont_) {
     const QFont font = Font();
     textFont_ = TextFont{font, QFontMetrics(font).ascent()};
@@ -368,7 +369,7 @@ void QtCanvas::CopyRect(const PixelRect& target, const Canvas& source, const Pix
   const auto* other = dynamic_cast<const QtCanvas*>(&source);
   const QRect to = ToQRect(target);
   const QRect part = ToQRect(from);
-  if (other == nullptr || to.isEmpty() || part.isEmpty()) return;
+  if (other == nullptr || to.isEmpty() || part.isEmpty() || image_.isNull()) return;
   // Copying from itself reads the picture as it was before the copy.
   const QImage picture = other == this ? Image().copy() : other->Image();
   if (mode == CopyMode::Plain) {

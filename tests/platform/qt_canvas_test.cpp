@@ -40,6 +40,21 @@ TEST(QtCanvas, StartsWhiteAndResizesToAFreshWhitePicture) {
   EXPECT_EQ(At(canvas, 5, 5), kWhite);
 }
 
+TEST(QtCanvas, AnEmptyPictureTakesEveryOperation) {
+  QtCanvas canvas(0, 0);
+  QtCanvas source(4, 4);
+  canvas.MoveTo(0, 0);
+  canvas.LineTo(5, 5);
+  canvas.Rectangle(0, 0, 3, 3);
+  canvas.Ellipse(0, 0, 3, 3);
+  canvas.FillRect({0, 0, 3, 3}, kBlue);
+  canvas.TextOut(0, 0, "x");
+  canvas.CopyRect({0, 0, 2, 2}, source, {0, 0, 2, 2}, CopyMode::Xor);
+  EXPECT_TRUE(canvas.Image().isNull());
+  canvas.Resize(-3, 5);
+  EXPECT_EQ(canvas.Width(), 0);
+}
+
 TEST(QtCanvas, ColoursAreBlueGreenRedFromTheHighByteDown) {
   for (const TColor color : {kBlue, kRedColor, kGreenish, TColor{0x123456}, kBlack, kWhite}) {
     QtCanvas canvas(4, 4);
