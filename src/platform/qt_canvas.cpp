@@ -19,8 +19,18 @@ int32_t PointsToPixels(int32_t points) {
   return std::clamp(static_cast<int32_t>(std::lround(points * 96.0 / 72.0)), 1, 1000);
 }
 
+// Coordinates are kept within this bound, far outside any picture, so that no size or Qt's
+// fixed-point rasteriser overflows.
+constexpr int32_t kCoordinateLimit = 1 << 22;
+
+int32_t Bound(int32_t v) { return std::clamp(v, -kCoordinateLimit, kCoordinateLimit); }
+
+QPoint BoundPoint(int32_t x, int32_t y) { return QPoint(Bound(x), Bound(y)); }
+
 QRect ToQRect(const PixelRect& r) {
-  return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+  const int32_t left = Bound(r.left);
+  const int32_t top = Bound(r.top);
+  return QRect(left, top, Bound(r.right) - left, Bound(r.bottom) - top);
 }
 
 }  // namespace
@@ -204,12 +214,12 @@ QFont QtCanvas::Font() const {
 
 void QtCanvas::MoveTo(int32_t x, int32_t y) {
   FlushRun();
-  penPos_ = QPoint(x, y);
+  penPos_ = BoundPoint(x, y);
 }
 
 void QtCanvas::LineTo(int32_t x, int32_t y) {
   if (run_.isEmpty()) run_ << penPos_;
-  penPos_ = QPoint(x, y);
+  penPos_ = BoundPoint(x, y);
   run_ << penPos_;
 }
 
@@ -228,6 +238,10 @@ void QtCanvas::Ellipse(int32_t left, int32_t top, int32_t right, int32_t bottom)
 void QtCanvas::DrawShape(Shape shape, int32_t left, int32_t top, int32_t right, int32_t bottom) {
   FlushRun();
   if (right <= left || bottom <= top) return;  // no extent
+  left = Bound(left);
+  top = Bound(top);
+  right = Bound(right);
+  bottom = Bound(bottom);
   const int32_t w = penWidth_;
   const QRect outer(left - w / 2, top - w / 2, right - left + w - 1, bottom - top + w - 1);
   const QRect inner = outer.adjusted(w, w, -w, -w);
@@ -378,19 +392,21 @@ void QtCanvas::CopyRect(const PixelRect& target, const Canvas& source, const Pix
     p.drawImage(to, picture, part);
     return;
   }
-  QImage piece = picture.copy(part);
-  if (piece.size() != to.size()) {
-    piece = piece.scaled(to.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
-  }
-  piece.convertTo(QImage::Format_RGB32);
+  // Each target pixel takes the source pixel it stretches from (nearest, no smoothing);
+  // source pixels outside the picture combine as black, that is not at all.
+  const QImage source32 = picture.convertToFormat(QImage::Format_RGB32);
   EndPainting();
   SettleWhite();
   const QRect clipped = to & image_.rect();
   for (int32_t y = clipped.top(); y <= clipped.bottom(); ++y) {
-    const auto* src = reinterpret_cast<const QRgb*>(piece.constScanLine(y - to.top()));
+    const int64_t sy = part.top() + (int64_t{y} - to.top()) * part.height() / to.height();
+    if (sy < 0 || sy >= source32.height()) continue;
+    const auto* src = reinterpret_cast<const QRgb*>(source32.constScanLine(static_cast<int>(sy)));
     auto* dst = reinterpret_cast<QRgb*>(image_.scanLine(y));
     for (int32_t x = clipped.left(); x <= clipped.right(); ++x) {
-      dst[x] = ((src[x - to.left()] ^ dst[x]) & 0xFFFFFFu) | 0xFF000000u;
+      const int64_t sx = part.left() + (int64_t{x} - to.left()) * part.width() / to.width();
+      if (sx < 0 || sx >= source32.width()) continue;
+      dst[x] = ((src[sx] ^ dst[x]) & 0xFFFFFFu) | 0xFF000000u;
     }
   }
 }

@@ -55,6 +55,26 @@ TEST(QtCanvas, AnEmptyPictureTakesEveryOperation) {
   EXPECT_EQ(canvas.Width(), 0);
 }
 
+TEST(QtCanvas, FarCoordinatesAreClippedNotOverflowed) {
+  QtCanvas canvas(20, 20);
+  canvas.SetBrushColor(kBlue);
+  canvas.Rectangle(INT32_MIN, INT32_MIN, INT32_MAX, 2);
+  canvas.Ellipse(-3000000, -3000000, 3000000, 3000000);
+  EXPECT_EQ(At(canvas, 12, 12), kBlue);
+  QtCanvas source(4, 4);
+  canvas.CopyRect({INT32_MIN, 0, INT32_MAX, 1}, source, {0, 0, 4, 4}, CopyMode::Xor);
+  canvas.CopyRect({0, 18, 20, 20}, source, {INT32_MIN, 0, INT32_MAX, 4}, CopyMode::Plain);
+  for (const int32_t width : {1, 3}) {
+    canvas.SetPenWidth(width);
+    canvas.MoveTo(INT32_MIN, 5);
+    canvas.LineTo(INT32_MAX, 5);
+    canvas.MoveTo(10, -2000000000);
+    canvas.LineTo(10, 2000000000);
+  }
+  EXPECT_EQ(At(canvas, 3, 5), kBlack);
+  EXPECT_EQ(At(canvas, 10, 15), kBlack);
+}
+
 TEST(QtCanvas, ColoursAreBlueGreenRedFromTheHighByteDown) {
   for (const TColor color : {kBlue, kRedColor, kGreenish, TColor{0x123456}, kBlack, kWhite}) {
     QtCanvas canvas(4, 4);
