@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QPolygon>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "render/canvas.h"
 
@@ -57,16 +59,28 @@ class QtCanvas : public Canvas {
   QPainter& Painter() const;
   void EndPainting() const;
   void FlushRun() const;
-  QPen ShapePen() const;
+  void SettleWhite() const;
   void DrawShape(Shape shape, int32_t left, int32_t top, int32_t right, int32_t bottom);
-  void NotXorShape(Shape shape, const QRect& box);
-  void NotXorBlock(const QRect& block, TColor color);
+  void SolidBlock(const QRect& block);
+
+  // Pixels of an ellipse box: 0 outside, 1 outline, 2 inside.
+  struct EllipseMask {
+    int32_t width = 0;
+    int32_t height = 0;
+    int32_t pen = 1;
+    std::vector<uint8_t> cells;
+  };
+  static void FillEllipse(QPainter& p, const QRect& outer, const QRect& inner,
+                          const QColor& ringColor, const QColor& insideColor);
+  const EllipseMask& MaskFor(int32_t width, int32_t height, int32_t pen);
+  void PaintMask(const EllipseMask& mask, const QPoint& at);
 
   mutable QImage image_;
   mutable std::unique_ptr<QPainter> painter_;
   // A MoveTo/LineTo run not yet painted: painted as one polyline so that each shared vertex is
   // painted once, which keeps not-xor drawing reversible.
   mutable QPolygon run_;
+  mutable bool whitePending_ = false;  // the picture is to be all white
   QPoint penPos_;
 
   TColor penColor_ = kBlack;
@@ -79,6 +93,14 @@ class QtCanvas : public Canvas {
   int32_t fontSize_ = 9;
   bool fontItalic_ = false;
   TColor fontColor_ = kBlack;
+  // The font in force and its ascent, made when a text is first written with them.
+  struct TextFont {
+    QFont font;
+    int32_t ascent = 0;
+  };
+  std::optional<TextFont> textFont_;
+
+  std::vector<EllipseMask> ellipseMasks_;
 };
 
 // 0x00BBGGRR as a Qt colour, and back.

@@ -13,7 +13,7 @@ struct PlaneStyle {
   TColor fiveLineColor = kGrey;  // grid lines at multiples of 5
   TColor axisColor = kGrey;
   int32_t axisWidth = 2;
-  bool bordersInside = true;     // pull the right and bottom border lines into the image
+  bool bordersInside = true;  // pull the right and bottom border lines into the image
   bool xAxisNotXor = false;
   bool numberSizeBySpacing = true;  // else every number in the font-size setting
   int32_t letterSize = 18;
@@ -107,9 +107,8 @@ void DrawPlane(Canvas& image, const PlaneGeometry& g, const PlaneSettings& setti
       SetLetterFont(image, 'A');
       const int32_t middleRow = g.OffsetY + (g.DY * g.UnitsY) / 2;
       const PixelPoint xPlace =
-          style.mainLetterPlace
-              ? PixelPoint{g.CoodWidth - g.OffsetX - 20, middleRow - g.DY / 3}
-              : PixelPoint{g.CoodWidth - g.OffsetX - g.DX, middleRow - g.DY / 2};
+          style.mainLetterPlace ? PixelPoint{g.CoodWidth - g.OffsetX - 20, middleRow - g.DY / 3}
+                                : PixelPoint{g.CoodWidth - g.OffsetX - g.DX, middleRow - g.DY / 2};
       image.TextOut(xPlace.x, xPlace.y, "x");
       TextAt(image, g, "y", labelShift + 0.5, g.EndY);
     }

@@ -21,6 +21,10 @@ PixelPoint CurvePixel(const PlaneGeometry& g, const TLineData& curve, double x) 
 // +1 when the branches lie in the first and third quadrants.
 int32_t BranchSign(const TLineData& curve) { return Teisuu(curve) > 0 ? 1 : -1; }
 
+// A sample that lands on the domain's start (up to rounding of the running sum) belongs to the
+// solid part that starts there, not to the dots before it.
+constexpr double kOnBound = 1e-9;
+
 // A small filled square in the pen colour (the brush has been set to it).
 void Dot(Canvas& image, PixelPoint p) { image.Rectangle(p.x - 1, p.y - 1, p.x + 1, p.y + 1); }
 
@@ -41,10 +45,14 @@ void DrawHandle(Canvas& image, const PlaneGeometry& g, const TLineData& curve, b
 
 TraceSampling SamplingFor(int32_t dx) {
   switch (dx) {
-    case 4: return {0.6, 1.2};
-    case 8: return {0.4, 0.8};
-    case 16: return {0.2, 0.4};
-    default: break;
+    case 4:
+      return {0.6, 1.2};
+    case 8:
+      return {0.4, 0.8};
+    case 16:
+      return {0.2, 0.4};
+    default:
+      break;
   }
   const double pixelStep = dx < 8 ? 4.8 : 6.4;
   const double step = pixelStep / std::max(dx, 1);
@@ -61,7 +69,7 @@ void DrawRightBranch(Canvas& image, const PlaneGeometry& g, int32_t u, int32_t v
   const bool dotsOnly = u == kOpenRight && v == kOpenRight;
   PixelPoint start{g.OriginX, PixelSum(int64_t{g.OriginY} - BranchSign(curve) * kAsymptoteReach)};
   if (u != 0) {
-    for (int32_t n = 0; n < kMaxTraceSamples && t <= u; ++n, t += s.step) {
+    for (int32_t n = 0; n < kMaxTraceSamples && t < u - kOnBound; ++n, t += s.step) {
       Dot(image, CurvePixel(g, curve, t));
     }
     start = CurvePixel(g, curve, u);
@@ -87,7 +95,7 @@ void DrawLeftBranch(Canvas& image, const PlaneGeometry& g, int32_t u, int32_t v,
   const bool dotsOnly = u == kOpenLeft && v == kOpenLeft;
   PixelPoint start{g.OriginX, PixelSum(int64_t{g.OriginY} + BranchSign(curve) * kAsymptoteReach)};
   if (v != 0) {
-    for (int32_t n = 0; n < kMaxTraceSamples && t >= v; ++n, t -= s.step) {
+    for (int32_t n = 0; n < kMaxTraceSamples && t > v + kOnBound; ++n, t -= s.step) {
       Dot(image, CurvePixel(g, curve, t));
     }
     start = CurvePixel(g, curve, v);
@@ -115,7 +123,8 @@ void DrawWholeTrace(Canvas& image, const PlaneGeometry& g, int32_t u, int32_t v,
   const DomainRange domain = PlaneDomain(curve, g);
   const int64_t lo = u == kOpenLeft ? domain.start : u;
   const int64_t hi = v == kOpenRight ? domain.end : v;
-  const double k = static_cast<double>(deltaY) / (static_cast<double>(deltaX) * static_cast<double>(deltaX));
+  const double k =
+      static_cast<double>(deltaY) / (static_cast<double>(deltaX) * static_cast<double>(deltaX));
   const double step = std::abs(k) < 1 ? 0.4 : 0.1;
   // Samples beyond the plane's reach add nothing visible; the cap keeps absurd domains cheap.
   const int64_t reach = std::max<int64_t>({std::llabs(g.StartX), std::llabs(g.EndX), g.UnitsX});
@@ -157,8 +166,9 @@ void DrawHandles(Canvas& image, const PlaneGeometry& g, const TLineData& curve, 
   if (!state.Options.chkHandle) return;
   // The second handle mirrors the first through the origin; negating INT32_MIN would overflow.
   auto mirror = [](int32_t v) { return v == INT32_MIN ? INT32_MAX : -v; };
-  const PixelPoint p = which == Handle::First ? g.LatticeToPixel(curve.X1, curve.Y1)
-                                              : g.LatticeToPixel(mirror(curve.X1), mirror(curve.Y1));
+  const PixelPoint p = which == Handle::First
+                           ? g.LatticeToPixel(curve.X1, curve.Y1)
+                           : g.LatticeToPixel(mirror(curve.X1), mirror(curve.Y1));
   image.SetPenWidth(state.LineWidth);
   image.SetPenColor(kBlack);
   image.SetBrushNone();

@@ -3,16 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-int32_t RoundPixel(double value) {
-  if (std::isnan(value)) return 0;
-  const double rounded = std::nearbyint(std::clamp(value, -double{kPixelLimit}, double{kPixelLimit}));
-  return static_cast<int32_t>(rounded);
-}
-
-int32_t PixelSum(int64_t value) {
-  return static_cast<int32_t>(std::clamp<int64_t>(value, -kPixelLimit, kPixelLimit));
-}
-
 int32_t PlaneGeometry::LeftColumn() const {
   return PixelSum(int64_t{OriginX} + int64_t{StartX} * DX);
 }
@@ -21,11 +11,6 @@ int32_t PlaneGeometry::TopRow() const { return PixelSum(int64_t{OriginY} - int64
 
 PixelPoint PlaneGeometry::LatticeToPixel(int32_t x, int32_t y) const {
   return {PixelSum(int64_t{x} * DX + OriginX), PixelSum(int64_t{OriginY} - int64_t{y} * DY)};
-}
-
-PixelPoint PlaneGeometry::ValueToPixel(double x, double y) const {
-  return {PixelSum(int64_t{RoundPixel(x * DX)} + OriginX),
-          PixelSum(int64_t{OriginY} - RoundPixel(y * DY))};
 }
 
 LatticePoint PlaneGeometry::PixelToLattice(int32_t px, int32_t py) const {

@@ -2,6 +2,8 @@
 // Each plane image keeps its own, so a click is always mapped with the plane it was made on.
 #pragma once
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "model/editor_state.h"
@@ -17,19 +19,19 @@ struct PixelPoint {
 inline constexpr int32_t kPixelLimit = 1 << 22;
 
 struct PlaneGeometry {
-  int32_t CoodWidth = 0;   // image size in pixels
+  int32_t CoodWidth = 0;  // image size in pixels
   int32_t CoodHeight = 0;
-  int32_t DX = 16;         // pixels per lattice unit
+  int32_t DX = 16;  // pixels per lattice unit
   int32_t DY = 16;
-  int32_t UnitsX = 0;      // lattice units across and up the plane; even
+  int32_t UnitsX = 0;  // lattice units across and up the plane; even
   int32_t UnitsY = 0;
-  int32_t StartX = 0;      // values at the left and bottom edges
+  int32_t StartX = 0;  // values at the left and bottom edges
   int32_t StartY = 0;
-  int32_t EndX = 0;        // values at the right and top edges
+  int32_t EndX = 0;  // values at the right and top edges
   int32_t EndY = 0;
   int32_t ScaleEndX = 99;  // largest values that get a scale number
   int32_t ScaleEndY = 99;
-  int32_t OffsetX = 0;     // centring of the grid inside the image
+  int32_t OffsetX = 0;  // centring of the grid inside the image
   int32_t OffsetY = 0;
   // Pixel column of x = 0 and row of y = 0, with the centring offsets included so that curves,
   // marks and clicks agree with the grid whatever size was typed.
@@ -50,7 +52,19 @@ struct PlaneGeometry {
 };
 
 // Round to nearest, halves to even, kept within ±kPixelLimit (NaN gives 0).
-int32_t RoundPixel(double value);
+inline int32_t RoundPixel(double value) {
+  if (std::isnan(value)) return 0;
+  return static_cast<int32_t>(
+      std::nearbyint(std::clamp(value, -double{kPixelLimit}, double{kPixelLimit})));
+}
 
-// Adds pixel offsets without overflow, kept within ±kPixelLimit.
-int32_t PixelSum(int64_t value);
+// A pixel coordinate worked out in 64 bits, kept within ±kPixelLimit.
+inline int32_t PixelSum(int64_t value) {
+  return static_cast<int32_t>(std::clamp<int64_t>(value, -kPixelLimit, kPixelLimit));
+}
+
+// Inline: the curve tracer maps every sample.
+inline PixelPoint PlaneGeometry::ValueToPixel(double x, double y) const {
+  return {PixelSum(int64_t{RoundPixel(x * DX)} + OriginX),
+          PixelSum(int64_t{OriginY} - RoundPixel(y * DY))};
+}

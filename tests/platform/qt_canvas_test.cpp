@@ -40,6 +40,41 @@ TEST(QtCanvas, StartsWhiteAndResizesToAFreshWhitePicture) {
   EXPECT_EQ(At(canvas, 5, 5), kWhite);
 }
 
+TEST(QtCanvas, AnEmptyPictureTakesEveryOperation) {
+  QtCanvas canvas(0, 0);
+  QtCanvas source(4, 4);
+  canvas.MoveTo(0, 0);
+  canvas.LineTo(5, 5);
+  canvas.Rectangle(0, 0, 3, 3);
+  canvas.Ellipse(0, 0, 3, 3);
+  canvas.FillRect({0, 0, 3, 3}, kBlue);
+  canvas.TextOut(0, 0, "x");
+  canvas.CopyRect({0, 0, 2, 2}, source, {0, 0, 2, 2}, CopyMode::Xor);
+  EXPECT_TRUE(canvas.Image().isNull());
+  canvas.Resize(-3, 5);
+  EXPECT_EQ(canvas.Width(), 0);
+}
+
+TEST(QtCanvas, FarCoordinatesAreClippedNotOverflowed) {
+  QtCanvas canvas(20, 20);
+  canvas.SetBrushColor(kBlue);
+  canvas.Rectangle(INT32_MIN, INT32_MIN, INT32_MAX, 2);
+  canvas.Ellipse(-3000000, -3000000, 3000000, 3000000);
+  EXPECT_EQ(At(canvas, 12, 12), kBlue);
+  QtCanvas source(4, 4);
+  canvas.CopyRect({INT32_MIN, 0, INT32_MAX, 1}, source, {0, 0, 4, 4}, CopyMode::Xor);
+  canvas.CopyRect({0, 18, 20, 20}, source, {INT32_MIN, 0, INT32_MAX, 4}, CopyMode::Plain);
+  for (const int32_t width : {1, 3}) {
+    canvas.SetPenWidth(width);
+    canvas.MoveTo(INT32_MIN, 5);
+    canvas.LineTo(INT32_MAX, 5);
+    canvas.MoveTo(10, -2000000000);
+    canvas.LineTo(10, 2000000000);
+  }
+  EXPECT_EQ(At(canvas, 3, 5), kBlack);
+  EXPECT_EQ(At(canvas, 10, 15), kBlack);
+}
+
 TEST(QtCanvas, ColoursAreBlueGreenRedFromTheHighByteDown) {
   for (const TColor color : {kBlue, kRedColor, kGreenish, TColor{0x123456}, kBlack, kWhite}) {
     QtCanvas canvas(4, 4);
@@ -167,6 +202,8 @@ TEST(QtCanvas, NotXorDrawnTwiceRestoresThePicture) {
       c.SetBrushNone();
       c.SetPenColor(kBlack);
       c.Rectangle(10, 50, 20, 60);
+      c.Ellipse(20 + width, 60, 30 + width * 3, 70);
+      c.Ellipse(-10, -5, 75 + width, 78);  // larger than the cached masks
     }
     c.SetPenMode(PenMode::Copy);
   };
@@ -187,6 +224,10 @@ TEST(QtCanvas, ACopyOfTheImageIsNotChangedByLaterDrawing) {
   EXPECT_EQ(FromQColor(QColor(copy.pixel(5, 1))), kBlack);
   EXPECT_EQ(FromQColor(QColor(copy.pixel(5, 10))), kWhite);
   EXPECT_EQ(At(canvas, 5, 10), kBlue);
+  const QImage blue = canvas.Image();
+  canvas.Resize(20, 20);
+  EXPECT_EQ(FromQColor(QColor(blue.pixel(5, 10))), kBlue);
+  EXPECT_EQ(At(canvas, 5, 10), kWhite);
 }
 
 TEST(QtCanvas, TextHasItsTopLeftAtThePointAndNoBackground) {

@@ -58,14 +58,14 @@ TEST(DrawCood, GridLinesTakeTheirColourAndWidthFromTheirValue) {
   DrawCood(canvas, Plane384(), State());
   const auto lines = Lines(canvas);
   ASSERT_EQ(lines.size(), 50u);
-  EXPECT_EQ(lines[0], "MoveTo 0,384|LineTo 0,0 pen #C0C0C0 w1");      // x = -12
-  EXPECT_EQ(lines[2], "MoveTo 32,384|LineTo 32,0 pen #808080 w1");    // x = -10
-  EXPECT_EQ(lines[11], "MoveTo 176,384|LineTo 176,0 pen #C0C0C0 w1"); // x = -1
-  EXPECT_EQ(lines[12], "MoveTo 192,384|LineTo 192,0 pen #808080 w2"); // the y axis
-  EXPECT_EQ(lines[24], "MoveTo 383,384|LineTo 383,0 pen #C0C0C0 w1"); // right border, inside
-  EXPECT_EQ(lines[25], "MoveTo 0,383|LineTo 384,383 pen #C0C0C0 w1"); // bottom border, inside
-  EXPECT_EQ(lines[37], "MoveTo 0,192|LineTo 384,192 pen #808080 w2"); // the x axis
-  EXPECT_EQ(lines[49], "MoveTo 0,0|LineTo 384,0 pen #C0C0C0 w1");     // top border
+  EXPECT_EQ(lines[0], "MoveTo 0,384|LineTo 0,0 pen #C0C0C0 w1");       // x = -12
+  EXPECT_EQ(lines[2], "MoveTo 32,384|LineTo 32,0 pen #808080 w1");     // x = -10
+  EXPECT_EQ(lines[11], "MoveTo 176,384|LineTo 176,0 pen #C0C0C0 w1");  // x = -1
+  EXPECT_EQ(lines[12], "MoveTo 192,384|LineTo 192,0 pen #808080 w2");  // the y axis
+  EXPECT_EQ(lines[24], "MoveTo 383,384|LineTo 383,0 pen #C0C0C0 w1");  // right border, inside
+  EXPECT_EQ(lines[25], "MoveTo 0,383|LineTo 384,383 pen #C0C0C0 w1");  // bottom border, inside
+  EXPECT_EQ(lines[37], "MoveTo 0,192|LineTo 384,192 pen #808080 w2");  // the x axis
+  EXPECT_EQ(lines[49], "MoveTo 0,0|LineTo 384,0 pen #C0C0C0 w1");      // top border
 }
 
 TEST(DrawCood, AxisColourOffUsesNavyAndRed) {
@@ -94,11 +94,10 @@ TEST(DrawCood, SmallPlaneBordersAreFiveLines) {
 TEST(DrawCood, ScaleNumbersAndLettersOfTheDefaults) {
   RecordingCanvas canvas;
   DrawCood(canvas, Plane384(), State());
-  EXPECT_THAT(Texts(canvas),
-              ElementsAre("Text 167,353 -10", "Text 167,273  -5", "Text 167,113   5",
-                          "Text 167,33  10", "Text 7,193 -10", "Text 87,193  -5",
-                          "Text 167,193   0", "Text 247,193   5", "Text 327,193  10",
-                          "Text 364,187 x", "Text 175,1 y"));
+  EXPECT_THAT(Texts(canvas), ElementsAre("Text 167,353 -10", "Text 167,273  -5", "Text 167,113   5",
+                                         "Text 167,33  10", "Text 7,193 -10", "Text 87,193  -5",
+                                         "Text 167,193   0", "Text 247,193   5", "Text 327,193  10",
+                                         "Text 364,187 x", "Text 175,1 y"));
   const auto texts = canvas.Ops("Text");
   EXPECT_EQ(texts.front(), "Text 167,353 -10 [ＭＳ Ｐゴシック 12 #000000]");
   EXPECT_EQ(texts[9], "Text 364,187 x [Bookman Old Style 18 italic #000000]");
@@ -130,9 +129,7 @@ TEST(DrawCood, NumberChoices) {
   } cases[] = {
       {"ScaleEnd3", [](PlaneSettings& s) { s.edtEndX = "3"; }, {"-10", " -5", "  0"}},
       {"StepZero", [](PlaneSettings& s) { s.spnScaleNumberX = 0; }, {}},
-      {"StartZero",
-       [](PlaneSettings& s) { s.edtStartX = "0"; },
-       {"  5", " 10", " 15", " 20"}},
+      {"StartZero", [](PlaneSettings& s) { s.edtStartX = "0"; }, {"  5", " 10", " 15", " 20"}},
       {"StepThree",
        [](PlaneSettings& s) { s.spnScaleNumberX = 3; },
        {" -9", " -6", " -3", "  0", "  3", "  6", "  9"}},
@@ -226,9 +223,9 @@ TEST(DrawCood2, DiffersInColoursWidthsBordersModeAndFonts) {
   EXPECT_EQ(canvas.ops[0], "Resize 384,384");
   const auto lines = Lines(canvas);
   ASSERT_EQ(lines.size(), 98u);
-  EXPECT_EQ(lines[4], "MoveTo 32,384|LineTo 32,0 pen #800000 w1");       // x = -20
-  EXPECT_EQ(lines[24], "MoveTo 192,384|LineTo 192,0 pen #0000FF w1");    // y axis, thin
-  EXPECT_EQ(lines[48], "MoveTo 384,384|LineTo 384,0 pen #C0C0C0 w1");    // border not moved
+  EXPECT_EQ(lines[4], "MoveTo 32,384|LineTo 32,0 pen #800000 w1");     // x = -20
+  EXPECT_EQ(lines[24], "MoveTo 192,384|LineTo 192,0 pen #0000FF w1");  // y axis, thin
+  EXPECT_EQ(lines[48], "MoveTo 384,384|LineTo 384,0 pen #C0C0C0 w1");  // border not moved
   EXPECT_EQ(lines[49], "MoveTo 0,384|LineTo 384,384 pen #C0C0C0 w1");
   EXPECT_EQ(lines[73], "MoveTo 0,192|LineTo 384,192 pen #0000FF w1 notxor");  // x axis
   EXPECT_EQ(lines[74], "MoveTo 0,184|LineTo 384,184 pen #C0C0C0 w1");

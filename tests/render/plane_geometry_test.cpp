@@ -125,8 +125,8 @@ TEST(PlaneGeometry, ValueToPixelRoundsHalvesToEven) {
   struct Case {
     double value;
     int32_t pixels;  // offset from the origin
-  } cases[] = {{0.03125, 0},  {0.09375, 2},   {0.15625, 2},  {-0.03125, 0},
-               {-0.09375, -2}, {0.2, 3},      {0.6, 10},     {1.0 / 3, 5}};
+  } cases[] = {{0.03125, 0},   {0.09375, 2}, {0.15625, 2}, {-0.03125, 0},
+               {-0.09375, -2}, {0.2, 3},     {0.6, 10},    {1.0 / 3, 5}};
   for (const Case& c : cases) {
     EXPECT_EQ(g.ValueToPixel(c.value, 0).x, 192 + c.pixels) << c.value;
     EXPECT_EQ(g.ValueToPixel(0, c.value).y, 192 - c.pixels) << c.value;

@@ -1,0 +1,155 @@
+// Plane redraw speed: a full redraw with 100 curves, one rubber-band step of a drag, and the
+// floor they are measured against (the same line segments painted straight with QPainter).
+// Measure a release build, e.g. with --benchmark_enable_random_interleaving=true so that the
+// load of a shared machine falls on all of them alike.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <cstdlib>
+#include <vector>
+
+#include "platform/qt_canvas.h"
+#include "render/coordinate_plane.h"
+#include "render/curve_plot.h"
+
+namespace {
+
+constexpr int32_t kPlaneSize = 544;
+
+// Fonts and the raster engine need an application object; it lives until the process ends.
+void EnsureApplication() {
+  static int argc = 1;
+  static char name[] = "mevrolin_bench";
+  static char* argv[] = {name, nullptr};
+  static QGuiApplication* app = [] {
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    return new QGuiApplication(argc, argv);
+  }();
+  (void)app;
+}
+
+struct Work {
+  EditorState state;
+  PlaneSettings settings;
+  std::vector<bool> selected;
+};
+
+// 100 curves of every mode, widths 1 and 2, every tenth selected.
+Work MakeWork() {
+  Work w;
+  w.state.MaxCoodSize = kPlaneSize;
+  w.state.Options.chkMaruX = true;
+  for (int32_t i = 0; i < kMaxLines; ++i) {
+    TLineData& c = w.state.LineData[static_cast<size_t>(i)];
+    c.X1 = (i % 11) - 5;
+    if (c.X1 == 0) c.X1 = 6;
+    c.Y1 = (i % 2 == 0 ? 1 : -1) * ((i % 7) + 1);
+    c.LMode = i % 4;
+    c.LWidth = i % 3 == 0 ? 2 : 1;
+    c.Color = ColorTable[static_cast<size_t>(i % 16)];
+    c.IncStart = i % 2 == 0;
+    c.IncEnd = i % 3 == 0;
+    c.HenikiStart = kOpenLeft;
+    c.HenikiEnd = kOpenRight;
+    if (c.LMode == kModeSegment) {
+      c.HenikiStart = (i % 5) - 4;
+      c.HenikiEnd = c.HenikiStart + 3 + (i % 4);
+    } else if (c.LMode == kModeRight) {
+      c.HenikiStart = (i % 9) - 4;
+    } else if (c.LMode == kModeLeft) {
+      c.HenikiEnd = (i % 9) - 4;
+    }
+    w.selected.push_back(i % 10 == 0);
+  }
+  w.state.LineCount = kMaxLines;
+  return w;
+}
+
+void FullRedraw(QtCanvas& canvas, Work& w) {
+  const PlaneGeometry g = DrawCood(canvas, w.settings, w.state);
+  canvas.SetPenMode(PenMode::Copy);
+  for (int32_t i = 0; i < w.state.LineCount; ++i) {
+    const TLineData& c = w.state.LineData[static_cast<size_t>(i)];
+    const bool selected = w.selected[static_cast<size_t>(i)];
+    DrawLine(canvas, g, c, selected, w.state);
+    if (selected) DrawLatticeMarks(canvas, g, c, w.state);
+  }
+  canvas.SetPenMode(PenMode::NotXor);
+}
+
+// Collects the line runs a redraw paints, to replay them as the floor.
+class RunCollector : public QtCanvas {
+ public:
+  using QtCanvas::QtCanvas;
+  std::vector<QPolygon> runs;
+  void MoveTo(int32_t x, int32_t y) override {
+    runs.emplace_back();
+    runs.back() << QPoint(x, y);
+    QtCanvas::MoveTo(x, y);
+  }
+  void LineTo(int32_t x, int32_t y) override {
+    if (runs.empty()) runs.emplace_back();
+    runs.back() << QPoint(x, y);
+    QtCanvas::LineTo(x, y);
+  }
+};
+
+void BM_FullRedraw(benchmark::State& bench) {
+  EnsureApplication();
+  Work w = MakeWork();
+  QtCanvas canvas(kPlaneSize, kPlaneSize);
+  for (auto _ : bench) {
+    FullRedraw(canvas, w);
+    benchmark::DoNotOptimize(canvas.Image().constBits());
+  }
+}
+BENCHMARK(BM_FullRedraw)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly();
+
+void BM_FullRedrawFloor(benchmark::State& bench) {
+  EnsureApplication();
+  Work w = MakeWork();
+  RunCollector collector(kPlaneSize, kPlaneSize);
+  FullRedraw(collector, w);
+  int64_t segments = 0;
+  for (const QPolygon& run : collector.runs) segments += std::max<int64_t>(run.size() - 1, 0);
+  QImage image(kPlaneSize, kPlaneSize, QImage::Format_RGB32);
+  for (auto _ : bench) {
+    QPainter p(&image);
+    p.fillRect(image.rect(), Qt::white);
+    p.setPen(QPen(Qt::blue, 1, Qt::SolidLine, Qt::FlatCap));
+    for (const QPolygon& run : collector.runs) p.drawPolyline(run);
+    p.end();
+    benchmark::DoNotOptimize(image.constBits());
+  }
+  bench.counters["segments"] = static_cast<double>(segments);
+}
+BENCHMARK(BM_FullRedrawFloor)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly();
+
+// One step of dragging a handle: the curve at its old place is drawn again in not-xor (which
+// removes it) and drawn at its new place.
+void BM_RubberBandStep(benchmark::State& bench) {
+  EnsureApplication();
+  Work w = MakeWork();
+  QtCanvas canvas(kPlaneSize, kPlaneSize);
+  FullRedraw(canvas, w);
+  const PlaneGeometry g = ComputePlaneGeometry(w.settings, w.settings, w.state.MaxCoodSize);
+  TLineData dragged = w.state.LineData[0];
+  dragged.X1 = 2;
+  dragged.Y1 = 3;
+  w.state.DragMode = 2;
+  canvas.SetPenMode(PenMode::NotXor);
+  for (auto _ : bench) {
+    DrawLine(canvas, g, dragged, true, w.state);
+    DrawLine(canvas, g, dragged, true, w.state);
+    benchmark::DoNotOptimize(canvas.Image().constBits());
+  }
+}
+BENCHMARK(BM_RubberBandStep)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly();
+
+}  // namespace
