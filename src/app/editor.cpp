@@ -225,10 +225,10 @@ void Editor::MouseMove(int32_t px, int32_t py) {
 }
 
 void Editor::DoubleClick(MouseButton button, int32_t px, int32_t py) {
-  // The second press of a double click is a click of its own at the place it was made: the
-  // first press already ran its click, so a second curve is placed only where the user
-  // clicked again (for a domain mode that is the domain click that follows the first).
-  if (button != MouseButton::Left || state.DragMode != 0) return;
+  // The first press of a double click has already made its click. The second press counts
+  // only while a domain click is awaited, and then at the place it was made: a double click
+  // never makes a second, identical curve, nor one anywhere the user did not click.
+  if (button != MouseButton::Left || state.DragMode != 0 || state.DrawState == 0) return;
   view_.SetPlaneCursor(kCursorArrow);
   MouseDown(button, px, py);
 }

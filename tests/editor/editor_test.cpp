@@ -434,6 +434,29 @@ TEST_F(EditorTest, PanelsShowTheHighestSelectedCurve) {
   EXPECT_NE(texts.back().find(" 4 "), std::string::npos) << texts.back();
 }
 
+TEST_F(EditorTest, DoubleClickMakesOneCurveAndServesAsAPendingDomainClick) {
+  auto doubleClick = [this](int32_t x, int32_t y) {
+    Click(x, y);
+    view.duringWait = [this, x, y]() { editor.MouseUp(MouseButton::Left, Px(x), Py(y)); };
+    editor.DoubleClick(MouseButton::Left, Px(x), Py(y));
+  };
+  doubleClick(2, 3);
+  EXPECT_EQ(editor.state.LineCount, 1);
+  editor.SetLineMode(kModeRight);
+  Click(1, 1);
+  doubleClick(-2, 4);  // the first press fixes the domain, the second is idle again
+  ASSERT_EQ(editor.state.LineCount, 2);
+  EXPECT_EQ(Line(1).HenikiStart, -2);
+  editor.SetLineMode(kModeSegment);
+  Click(1, 2);
+  Click(-3, 0);
+  view.duringWait = [this]() { editor.MouseUp(MouseButton::Left, Px(4), Py(0)); };
+  editor.DoubleClick(MouseButton::Left, Px(4), Py(0));  // a second press awaited: it counts
+  ASSERT_EQ(editor.state.LineCount, 3);
+  EXPECT_EQ(Line(2).HenikiStart, -3);
+  EXPECT_EQ(Line(2).HenikiEnd, 4);
+}
+
 TEST_F(EditorTest, PasteWithoutPictureChangesNothing) {
   editor.PasteBitmap();
   EXPECT_FALSE(editor.state.BitmapPasted);
