@@ -4,10 +4,10 @@
 // load of a shared machine falls on all of them alike.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-#include <cstdlib>
+#include <QPainter>
 #include <vector>
 
+#include "bench_app.h"
 #include "platform/qt_canvas.h"
 #include "render/coordinate_plane.h"
 #include "render/curve_plot.h"
@@ -15,18 +15,6 @@
 namespace {
 
 constexpr int32_t kPlaneSize = 544;
-
-// Fonts and the raster engine need an application object; it lives until the process ends.
-void EnsureApplication() {
-  static int argc = 1;
-  static char name[] = "mevrolin_bench";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication* app = [] {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    return new QGuiApplication(argc, argv);
-  }();
-  (void)app;
-}
 
 struct Work {
   EditorState state;
