@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/domain_text.h"
+#include "model/equation_text.h"
 #include "storage/document_buffer.h"
 #include "storage/work_file_format.h"
 
@@ -45,6 +47,22 @@ std::string CrLfText(const std::vector<std::string>& lines) {
   return text;
 }
 
+// The texts the panels and the list build from a curve read from a file: never a fraction with
+// a zero or negative denominator, whatever the numbers.
+void CheckTexts(const TLineData& line) {
+  for (const std::string& text :
+       {EquationText(line, EquationForm::Standard), EquationText(line, EquationForm::General),
+        XDomainText(line), YRangeText(line)}) {
+    Check(text.find("/-") == std::string::npos);
+    Check(text.find("/0") == std::string::npos);
+  }
+  for (int32_t x : {line.HenikiStart, line.HenikiEnd, line.X1, line.Y1}) {
+    const TFraction f = YAt(line, x);
+    Check(f.Den >= 0);
+    Check(x == 0 ? f.Den == 0 : true);
+  }
+}
+
 void CheckEditorRoundTrip(std::string_view bytes) {
   const WorkFileParse parse = ParseWorkFile(bytes);
   if (parse.error != WorkFileError::None) {
@@ -52,6 +70,7 @@ void CheckEditorRoundTrip(std::string_view bytes) {
     return;
   }
   Check(!parse.curves.empty() && parse.curves.size() <= static_cast<std::size_t>(kMaxLines));
+  for (const TLineData& line : parse.curves) CheckTexts(line);
   const std::string written = WriteBack(parse);
   if (IsCrLfText(bytes)) Check(written == bytes);
 

@@ -97,10 +97,14 @@ void Editor::DispFileInfo(const std::string& title, const std::string& fileName,
 
 void Editor::RedrawPlane() {
   geometry_ = DrawCood(surfaces_.imgCood, *planeSettings_, state);
+  // Placed by the image's own size: while a pasted picture is kept, the image keeps its size
+  // even when the settings ask for another.
+  const int32_t width = surfaces_.imgCood.Width();
+  const int32_t height = surfaces_.imgCood.Height();
   const PixelPoint at = MainPlanePosition(windowWidth, windowHeight, kLstShikiLeft,
                                           kLstShikiWidth, kPnlMainHeight, kGrpSetteiHeight,
-                                          geometry_.CoodWidth, geometry_.CoodHeight);
-  view_.PlanePlaced(at.x, at.y, geometry_.CoodWidth, geometry_.CoodHeight);
+                                          width, height);
+  view_.PlanePlaced(at.x, at.y, width, height);
 }
 
 void Editor::DispAllLine() {
@@ -367,7 +371,8 @@ bool Editor::RegistLine(TLineData line, int32_t index) {
       return false;
     }
     state.LineData[static_cast<std::size_t>(state.LineCount)] = line;
-    buffer.AppendCurve(line);
+    // Inserted after the editor's curves: lines a file held beyond the curves read stay last.
+    buffer.InsertCurve(state.LineCount, line);
     AppendListItem(EquationText(line, state.Options.Form()));
     ++state.LineCount;
     shownCount = state.LineCount;

@@ -46,10 +46,10 @@ THelpWindow::THelpWindow(QWidget* parent) : QDialog(parent), text(new QTextBrows
   layout->addWidget(text);
 }
 
-bool THelpWindow::ShowTopic(const std::string& progDir, int32_t topic, Prompter& prompter) {
+bool THelpWindow::ShowTopic(const std::string& progDirPath, int32_t topic, Prompter& prompter) {
   std::optional<std::map<int32_t, HelpTopic>> topics;
   {
-    CurrentDirectoryScope scope(FromCp932(progDir));
+    CurrentDirectoryScope scope(progDirPath);
     // Never fall back on whatever folder happens to be current.
     if (scope.entered()) topics = LoadHelpFile(kHelpFileName);
   }

@@ -14,9 +14,10 @@ class THelpWindow : public QDialog {
  public:
   explicit THelpWindow(QWidget* parent);
 
-  // Reads the help file with progDir as the current directory (restored afterwards) and shows
-  // the topic; a missing or unreadable file is reported through the prompter.
-  bool ShowTopic(const std::string& progDir, int32_t topic, Prompter& prompter);
+  // Reads the help file with the program folder (as the platform names it) as the current
+  // directory, restored afterwards, and shows the topic; a missing or unreadable file is
+  // reported through the prompter.
+  bool ShowTopic(const std::string& progDirPath, int32_t topic, Prompter& prompter);
 
   QTextBrowser* text;
 };

@@ -166,6 +166,7 @@ void TfrmMain::FormCreate() {
   // The core keeps the folder as CP932 like every other name; the file layer converts back.
   const std::string folder = CurrentProgramFolder();
   editor_->state.ProgDir = ToCp932(folder);
+  editor_->state.ProgDirPath = folder;
   editor_->state.OnCDROM = IsOnReadOnlyMedium(folder);
   DispFileInfo(editor_->shownTitle.empty() ? QString() : ToQString(editor_->shownTitle),
                U(kDefaultFileName), 0);

@@ -263,7 +263,7 @@ void TfrmMain::btnLockedClick() {
 }
 
 void TfrmMain::HelpRequest(int32_t topic) {
-  help_->ShowTopic(editor_->state.ProgDir, topic, *prompter_);
+  help_->ShowTopic(editor_->state.ProgDirPath, topic, *prompter_);
 }
 
 int32_t TfrmMain::HelpTopicOf(QObject* object) const {

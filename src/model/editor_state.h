@@ -79,7 +79,10 @@ struct EditorState {
   bool NewFileFlag = true;
   std::string CurTitle;                     // CP932
   std::string CurFileName = "Mevrolin.mvr"; // CP932
-  std::string ProgDir;                      // ends in the platform's separator
+  std::string ProgDir;                      // CP932, ends in the platform's separator
+  // The same folder as the platform names it: a name need not survive the trip through CP932
+  // (the wave dash 〜 comes back as ～), so the file system is always given this one.
+  std::string ProgDirPath;
   bool OnCDROM = false;
 
   // Panels and marks.

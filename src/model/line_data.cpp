@@ -49,7 +49,11 @@ TFraction YAt(const TLineData& line, int32_t x) {
     wideX = -wideX;
     a = -a;
   }
-  return ReduceWide(a, wideX);
+  const TFraction f = ReduceWide(a, wideX);
+  // At x = INT32_MIN the denominator can be 2^31, which has no 32-bit form; such a value is
+  // left unwritten (as at x = 0) rather than shown with a wrapped, negative denominator.
+  if (f.Den < 0) return MakeFraction(f.Num, 0);
+  return f;
 }
 
 std::string FractionText(const TFraction& f) {

@@ -62,6 +62,15 @@ void DocumentBuffer::ReplaceCurve(int32_t i, const TLineData& line) {
   }
 }
 
+void DocumentBuffer::InsertCurve(int32_t i, const TLineData& line) {
+  std::size_t first = 0;
+  if (!FirstLineOf(i, first)) return;
+  first = std::min(first, lines_.size());
+  std::array<std::string, 5> texts = CurveLines(line);
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(first),
+                std::make_move_iterator(texts.begin()), std::make_move_iterator(texts.end()));
+}
+
 void DocumentBuffer::ReplaceStyleLine(int32_t i, const TLineData& line) {
   std::size_t first = 0;
   if (!FirstLineOf(i, first) || first >= lines_.size()) return;

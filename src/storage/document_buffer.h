@@ -33,6 +33,9 @@ class DocumentBuffer {
   void ReplaceCurve(int32_t i, const TLineData& line);
   // Removes curve i's five lines (those that exist); the following curves move up.
   void DeleteCurve(int32_t i);
+  // Puts a curve's five lines in as curve i, before any lines that follow (lines kept from a
+  // file with more curves than the editor reads stay after the editor's curves).
+  void InsertCurve(int32_t i, const TLineData& line);
   // Overwrites only the first line of curve i (colour and style word): colour and width
   // changes leave the stored equation text as it was.
   void ReplaceStyleLine(int32_t i, const TLineData& line);

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <fstream>
 
 #include "model/cp932.h"
 
@@ -76,12 +77,24 @@ bool WriteAll(int fd, const std::string& bytes) {
   return true;
 }
 
-mode_t DefaultFileMode() {
-  // umask can only be read by setting it; the program is single-threaded.
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return static_cast<mode_t>(0666 & ~mask);
+// The process's umask, read from /proc where it can be: setting it to read it would change it
+// for a moment for every thread of the program.
+mode_t CurrentUmask() {
+  std::ifstream status("/proc/self/status");
+  std::string key;
+  while (status >> key) {
+    if (key == "Umask:") {
+      unsigned value = 0;
+      if (status >> std::oct >> value) return static_cast<mode_t>(value & 0777);
+      break;
+    }
+    std::string rest;
+    std::getline(status, rest);
+  }
+  return 022;
 }
+
+mode_t DefaultFileMode() { return static_cast<mode_t>(0666 & ~CurrentUmask()); }
 
 }  // namespace
 
@@ -114,8 +127,15 @@ bool ReadFirstLine(const std::string& name, std::string& line, std::size_t maxBy
 
 bool WriteFileAtomically(const std::string& name, const std::string& bytes) {
   namespace fs = std::filesystem;
-  const fs::path target(PlatformPath(name));
+  fs::path target(PlatformPath(name));
   if (target.filename().empty()) return false;
+  // Saving through a symbolic link replaces the file it points to, not the link.
+  std::error_code ec;
+  if (fs::is_symlink(fs::symlink_status(target, ec))) {
+    fs::path resolved = fs::weakly_canonical(target, ec);
+    if (ec) return false;
+    target = std::move(resolved);
+  }
 
   mode_t mode = DefaultFileMode();
   struct stat old {};

@@ -1,5 +1,7 @@
 #include "storage/work_file.h"
 
+#include <algorithm>
+
 #include <cstddef>
 
 #include "model/cp932.h"
@@ -158,14 +160,19 @@ int32_t LoadPreviewFile(const std::string& name, Prompter& prompter,
 bool SaveLineFile(const std::string& title, const std::string& name, DocumentBuffer& buffer,
                   Prompter& prompter) {
   std::vector<std::string>& lines = buffer.MutableLines();
+  // The title is one line of the file: a line break in it would shift every curve line and
+  // make the saved file unreadable, so breaks become spaces.
+  std::string titleLine = title;
+  std::replace_if(titleLine.begin(), titleLine.end(),
+                  [](char c) { return c == '\r' || c == '\n'; }, ' ');
   // A buffer that was never reset has no title line yet; the title then becomes line 1.
   const bool hadTitleLine = !lines.empty();
   std::string oldTitle;
   if (hadTitleLine) {
     oldTitle = lines.front();
-    lines.front() = title;
+    lines.front() = std::move(titleLine);
   } else {
-    lines.push_back(title);
+    lines.push_back(std::move(titleLine));
   }
   if (WriteFileAtomically(name, JoinTextLines(lines))) return true;
   if (hadTitleLine) {

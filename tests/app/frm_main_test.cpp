@@ -188,19 +188,17 @@ TEST_F(MainWindowTest, TwoRowDisplayMovesTheListBelowTheSecondGrid) {
 }
 
 TEST_F(MainWindowTest, HelpShowsTopicsAndReportsAMissingFile) {
-  const std::string folder = main().editor().state.ProgDir;
-  main().editor().state.ProgDir = MEVROLIN_SOURCE_DIR "/";
+  main().editor().state.ProgDirPath = MEVROLIN_SOURCE_DIR "/";
   const QString before = QDir::currentPath();
   main().findChild<QAction*>("mnuOnePoint")->trigger();
   EXPECT_TRUE(main().helpWindow()->isVisible());
   EXPECT_TRUE(main().helpWindow()->windowTitle().contains(QString::fromUtf8("ワンポイント")));
   EXPECT_EQ(QDir::currentPath(), before);
-  main().editor().state.ProgDir = "/nonexistent/";
+  main().editor().state.ProgDirPath = "/nonexistent/";
   main().findChild<QAction*>("mnuShowHelp")->trigger();
   ASSERT_EQ(prompter.messages.size(), 1u);
   EXPECT_EQ(prompter.messages[0], "ヘルプファイル Mevrolin.hlp が開けません");
   EXPECT_EQ(QDir::currentPath(), before);
-  main().editor().state.ProgDir = folder;
 }
 
 }  // namespace

@@ -469,6 +469,22 @@ TEST_F(EditorTest, PasteWithoutPictureChangesNothing) {
   EXPECT_FALSE(editor.state.BitmapPasted);
 }
 
+TEST_F(EditorTest, NewCurvesGoBeforeLinesKeptFromALargerFile) {
+  // A file with one curve more than the editor reads: its last five lines stay in the buffer.
+  Click(1, 1);
+  Click(2, 1);
+  TLineData surplus = editor.MakeLine({7, 7});
+  surplus.Shiki = "y = 49/x";
+  editor.buffer.AppendCurve(surplus);
+  editor.SelectOnly(0);
+  editor.DeleteSelected();
+  Click(3, 1);
+  Drag(3, 1, 4, 1);  // replaces the new curve's lines, not the kept ones
+  std::vector<std::string> expected = ExpectedBuffer();
+  for (const auto& l : CurveLines(surplus)) expected.push_back(l);
+  EXPECT_EQ(editor.buffer.Lines(), expected);
+}
+
 TEST_F(EditorTest, SampleButtonCyclesTheSegmentKinds) {
   editor.SetLineMode(kModeSegment);
   EXPECT_EQ(FromCp932(editor.edtHeniki), " ≦ ≦");

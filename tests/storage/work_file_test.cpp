@@ -363,6 +363,41 @@ TEST(SaveLineFileTest, ReplacingKeepsTheFilePermissions) {
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
+TEST(SaveLineFileTest, SavingThroughALinkReplacesTheFileItPointsTo) {
+  TempFolder folder;
+  const std::string real = folder / "real.mvr";
+  const std::string link = folder / "link.mvr";
+  TempFolder::Write(real, "old\r\n");
+  fs::create_symlink(real, link);
+  DocumentBuffer buffer;
+  buffer.Reset("");
+  ScriptedPrompter prompter;
+  ASSERT_TRUE(SaveLineFile("new", link, buffer, prompter));
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(TempFolder::Read(real), "new\r\n");
+  EXPECT_EQ(folder.EntryCount(), 2u);
+}
+
+TEST(SaveLineFileTest, LineBreaksInTheTitleCannotBreakTheFile) {
+  TempFolder folder;
+  const std::string path = folder / "work.mvr";
+  DocumentBuffer buffer;
+  buffer.Reset("");
+  TLineData line;
+  line.X1 = 2;
+  line.Y1 = 3;
+  line.Shiki = "y = 6/x";
+  buffer.AppendCurve(line);
+  ScriptedPrompter prompter;
+  ASSERT_TRUE(SaveLineFile("unit\r\nname\r", path, buffer, prompter));
+  std::array<TLineData, kMaxLines + 1> lines{};
+  std::vector<std::string> items;
+  DocumentBuffer reread;
+  EXPECT_EQ(LoadLineFile(path, EquationForm::Standard, prompter, lines, items, reread), 1);
+  EXPECT_EQ(reread.Lines().front(), "unit  name ");
+  EXPECT_TRUE(prompter.messages.empty());
+}
+
 TEST(SaveLineFileTest, Cp932NameBecomesAPlatformPath) {
   TempFolder folder;
   const std::string name = ToCp932(folder / "表ソ.mvr");
