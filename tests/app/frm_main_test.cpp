@@ -254,3 +254,32 @@ TEST_F(MainWindowTest, CtrlClickAddsARowAndThePanelsFollowTheLastSelected) {
 }
 
 }  // namespace
+
+namespace {
+
+// Pixels of the list row that are neither white nor near white.
+int InkIn(const QImage& image, int x0, int x1, int y0, int y1) {
+  int n = 0;
+  for (int y = y0; y < y1; ++y) {
+    for (int x = x0; x < x1; ++x) n += qGray(image.pixel(x, y)) < 160 ? 1 : 0;
+  }
+  return n;
+}
+
+TEST_F(MainWindowTest, HiddenEquationsLeaveTheListSamples) {
+  ClickLattice(2, 3);
+  main().BitBtn1->click();  // nothing selected: plain white rows
+  QImage rows = main().lstShiki->viewport()->grab().toImage();
+  EXPECT_GT(InkIn(rows, 50, 200, 0, 19), 10);  // "y = 6/x"
+  EXPECT_GT(InkIn(rows, 0, 45, 0, 19), 5);     // the line sample
+  main().chkShiki->click();
+  rows = main().lstShiki->viewport()->grab().toImage();
+  EXPECT_EQ(InkIn(rows, 50, 200, 0, 19), 0);
+  EXPECT_GT(InkIn(rows, 0, 45, 0, 19), 5);
+  // The form buttons do nothing while the equations are hidden.
+  main().btnIppan->click();
+  EXPECT_EQ(main().editor().listItems[0], "y = 6/x");
+  EXPECT_EQ(main().grpShiki->title(), QString::fromUtf8("グラフの式（標準形）"));
+}
+
+}  // namespace
