@@ -34,8 +34,8 @@ class SilentPrompter : public Prompter {
 
 void BM_DispAllLine(benchmark::State& bench) {
   EnsureApplication();
-  QtCanvas plane(544, 544), shiki(161, 65), teisuu(161, 65), henikiX(347, 73),
-      henikiY(347, 73), sample(40, 24), table(367, 65), table2(367, 65);
+  QtCanvas plane(544, 544), shiki(161, 65), teisuu(161, 65), henikiX(347, 73), henikiY(347, 73),
+      sample(40, 24), table(367, 65), table2(367, 65);
   TableGrid grid(table), grid2(table2);
   NullView view;
   SilentPrompter prompter;

@@ -101,9 +101,8 @@ void Editor::RedrawPlane() {
   // even when the settings ask for another.
   const int32_t width = surfaces_.imgCood.Width();
   const int32_t height = surfaces_.imgCood.Height();
-  const PixelPoint at = MainPlanePosition(windowWidth, windowHeight, kLstShikiLeft,
-                                          kLstShikiWidth, kPnlMainHeight, kGrpSetteiHeight,
-                                          width, height);
+  const PixelPoint at = MainPlanePosition(windowWidth, windowHeight, kLstShikiLeft, kLstShikiWidth,
+                                          kPnlMainHeight, kGrpSetteiHeight, width, height);
   view_.PlanePlaced(at.x, at.y, width, height);
 }
 
@@ -123,8 +122,7 @@ void Editor::DispAllLine() {
   }
   if (last >= 0) {
     if (state.Options.chkShiki) {
-      DrawMathText(surfaces_.imgShiki, state.LineData[static_cast<std::size_t>(last)].Shiki,
-                   state);
+      DrawMathText(surfaces_.imgShiki, state.LineData[static_cast<std::size_t>(last)].Shiki, state);
     }
     RefreshHeniki(last);
     FillTable(surfaces_.drgTable, surfaces_.drgTable2, state, last);
@@ -134,8 +132,8 @@ void Editor::DispAllLine() {
 }
 
 void Editor::ClearPanels() {
-  for (Canvas* image : {&surfaces_.imgHenikiX, &surfaces_.imgHenikiY, &surfaces_.imgShiki,
-                        &surfaces_.imgTeisuu}) {
+  for (Canvas* image :
+       {&surfaces_.imgHenikiX, &surfaces_.imgHenikiY, &surfaces_.imgShiki, &surfaces_.imgTeisuu}) {
     ClearImage(*image, state.PanelBackColor, state.PanelTextColor);
   }
   ::ClearTable(surfaces_.drgTable, surfaces_.drgTable2);
@@ -246,7 +244,9 @@ void Editor::FormMouseMove() {
   }
 }
 
-void Editor::DrawWorkLine() { DrawLine(surfaces_.imgCood, geometry_, state.WorkLine, false, state); }
+void Editor::DrawWorkLine() {
+  DrawLine(surfaces_.imgCood, geometry_, state.WorkLine, false, state);
+}
 
 void Editor::CoodClick(int32_t px, int32_t py) {
   const LatticePoint p = geometry_.PixelToLattice(px, py);
@@ -271,7 +271,7 @@ void Editor::CoodClick(int32_t px, int32_t py) {
     }
     DrawWorkLine();
     view_.SetPlaneCursor(state.WorkLine.LMode == kModeLeft ? kCursorBracketLeft
-                                                          : kCursorBracketRight);
+                                                           : kCursorBracketRight);
     state.DrawState = 1;
     view_.ImagesChanged();
     return;
@@ -604,7 +604,8 @@ void Editor::DeleteSelected() {
   int32_t kept = 0;
   for (int32_t i = 0; i < state.LineCount; ++i) {
     if (!listSelected[static_cast<std::size_t>(i)]) {
-      state.LineData[static_cast<std::size_t>(kept++)] = state.LineData[static_cast<std::size_t>(i)];
+      state.LineData[static_cast<std::size_t>(kept++)] =
+          state.LineData[static_cast<std::size_t>(i)];
     }
   }
   for (int32_t i = state.LineCount - 1; i >= 0; --i) {
@@ -625,8 +626,7 @@ void Editor::DeleteSelected() {
 }
 
 void Editor::EraseAll() {
-  if (state.LineCount != 0 &&
-      prompter_.Ask(Text("全部削除してもいいですか？")) != Answer::Yes) {
+  if (state.LineCount != 0 && prompter_.Ask(Text("全部削除してもいいですか？")) != Answer::Yes) {
     return;
   }
   ResetWork(shownTitle, state.CurFileName, false);

@@ -135,8 +135,8 @@ class Editor {
   void SelectOnly(int32_t index);
   int32_t FirstSelected() const;
   int32_t LastSelected() const;
-  void ListMouseDown(MouseButton button, bool ctrl, int32_t row, int32_t currentItem,
-                     int32_t menuX, int32_t menuY);
+  void ListMouseDown(MouseButton button, bool ctrl, int32_t row, int32_t currentItem, int32_t menuX,
+                     int32_t menuY);
   void ListClick();
   void SelectAll();
   void CancelSelection();

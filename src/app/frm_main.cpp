@@ -13,11 +13,11 @@
 #include <QThread>
 
 #include "app/app_info.h"
+#include "app/frm_help.h"
 #include "app/frm_program.h"
 #include "app/frm_windows.h"
 #include "app/program_folder.h"
 #include "model/cp932.h"
-#include "app/frm_help.h"
 #include "platform/cursors.h"
 #include "platform/qt_prompter.h"
 #include "platform/qt_text.h"
@@ -60,8 +60,8 @@ TfrmMain::TfrmMain(Prompter* prompter, QWidget* parent) : QMainWindow(parent) {
   prompter_ = prompter;
   tableGrid_ = std::make_unique<TableGrid>(tableCanvas);
   tableGrid2_ = std::make_unique<TableGrid>(table2Canvas);
-  EditorSurfaces surfaces{planeCanvas,   shikiCanvas,    teisuuCanvas, henikiXCanvas,
-                          henikiYCanvas, sampleCanvas,   *tableGrid_,  *tableGrid2_};
+  EditorSurfaces surfaces{planeCanvas,   shikiCanvas,  teisuuCanvas, henikiXCanvas,
+                          henikiYCanvas, sampleCanvas, *tableGrid_,  *tableGrid2_};
   editor_ = std::make_unique<Editor>(surfaces, *this, *prompter_, defaultPlaneSettings_);
   FormCreate();
 }
@@ -86,7 +86,8 @@ void TfrmMain::FormCreate() {
   s.CurIncEnd = true;
   s.PrevPoint = {};
 
-  for (int i = 0; i < 7; ++i) cursors_[static_cast<std::size_t>(i + 1)] = LoadCursorResource(kCursorNames[i]);
+  for (int i = 0; i < 7; ++i)
+    cursors_[static_cast<std::size_t>(i + 1)] = LoadCursorResource(kCursorNames[i]);
 
   const QScreen* screen = QGuiApplication::primaryScreen();
   const QSize screenSize = screen != nullptr ? screen->size() : QSize(1024, 768);
@@ -346,8 +347,8 @@ void TfrmMain::PlanePlaced(int32_t left, int32_t top, int32_t width, int32_t hei
 }
 
 void TfrmMain::ImagesChanged() {
-  for (ImageView* v : {imgCood, imgShiki, imgTeisuu, imgHenikiX, imgHenikiY, imgSample, drgTable,
-                       drgTable2}) {
+  for (ImageView* v :
+       {imgCood, imgShiki, imgTeisuu, imgHenikiX, imgHenikiY, imgSample, drgTable, drgTable2}) {
     if (v != nullptr) v->Refresh();
   }
 }

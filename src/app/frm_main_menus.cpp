@@ -4,9 +4,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -207,8 +207,7 @@ void TfrmMain::ConnectOptions() {
   };
   connect(chkDataTable, &QCheckBox::clicked, this, [&e](bool on) { e.OnDataTableClicked(on); });
   connect(chkShiki, &QCheckBox::clicked, this, [&e](bool on) { e.OnShikiClicked(on); });
-  connect(chkDispHeniki, &QCheckBox::clicked, this,
-          [&e](bool on) { e.OnDispHenikiClicked(on); });
+  connect(chkDispHeniki, &QCheckBox::clicked, this, [&e](bool on) { e.OnDispHenikiClicked(on); });
   connect(chkIntOnly, &QCheckBox::clicked, this, redraw);
   connect(chkMaruX, &QCheckBox::clicked, this, redraw);
   connect(chkJikuColor, &QCheckBox::clicked, this, redraw);
@@ -281,8 +280,8 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     if (mouse->button() == Qt::RightButton) {
       // Right press: the row under the pointer (none below the last row) and the pop-up menu.
       const QPoint menuAt = lstShiki->viewport()->mapToGlobal(at) + QPoint(10, 20);
-      editor_->ListMouseDown(MouseButton::Right, false, lstShiki->indexAt(at).row(), -1,
-                             menuAt.x(), menuAt.y());
+      editor_->ListMouseDown(MouseButton::Right, false, lstShiki->indexAt(at).row(), -1, menuAt.x(),
+                             menuAt.y());
       return true;
     }
     // Other buttons on a row: redraw and abandon a curve waiting for its domain; the list then

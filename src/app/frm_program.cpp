@@ -8,9 +8,7 @@
 #include "app/app_info.h"
 #include "platform/qt_fonts.h"
 
-TProgram::TProgram(Prompter* prompter) : frmMain(prompter) {
-  frmMain.SetCompanions(this);
-}
+TProgram::TProgram(Prompter* prompter) : frmMain(prompter) { frmMain.SetCompanions(this); }
 
 void SetUpApplication() {
   // The application name, not its display name: Qt appends a display name to every caption.

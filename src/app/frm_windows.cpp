@@ -24,8 +24,8 @@ TfrmVersion::TfrmVersion(QWidget* parent) : TShellForm(parent, "frmVersion", "�
   QFont font = title->font();
   font.setPointSize(font.pointSize() + 4);
   title->setFont(font);
-  auto* version =
-      new QLabel(QString::fromUtf8("Mevrolin バージョン ") + QString::fromLatin1(MEVROLIN_VERSION), this);
+  auto* version = new QLabel(
+      QString::fromUtf8("Mevrolin バージョン ") + QString::fromLatin1(MEVROLIN_VERSION), this);
   version->setObjectName("lblVersion");
   auto* btnClose = new QPushButton(QString::fromUtf8("閉じる"), this);
   btnClose->setObjectName("btnClose");

@@ -16,8 +16,7 @@ MainLayout ComputeMainLayout(int32_t screenWidth, int32_t screenHeight) {
   // The two table grids stand above the list; the second shows only in two-row display.
   const int32_t gridHeight = 3 * kGridLineWidth + kTableRowHeights + 2;
   m.drgTable = {kLstShikiLeft, kPnlMainHeight + 2, kLstShikiWidth, gridHeight};
-  m.drgTable2 = {kLstShikiLeft, m.drgTable.top + m.drgTable.height + 2, kLstShikiWidth,
-                 gridHeight};
+  m.drgTable2 = {kLstShikiLeft, m.drgTable.top + m.drgTable.height + 2, kLstShikiWidth, gridHeight};
 
   m.grpShiki = {kLstShikiLeft, H - 2 * kGrpHenikiHeight - 150, kImgShikiWidth + 16,
                 kGrpShikiHeight};

@@ -40,9 +40,7 @@ struct DisplayOptions {
   bool chkTensen = true;      // 点線
   bool chkKeishiki = true;    // equation form: checked standard, unchecked general
 
-  EquationForm Form() const {
-    return chkKeishiki ? EquationForm::Standard : EquationForm::General;
-  }
+  EquationForm Form() const { return chkKeishiki ? EquationForm::Standard : EquationForm::General; }
 };
 
 struct EditorState {
@@ -77,9 +75,9 @@ struct EditorState {
   // The open work.
   bool DataSaved = true;
   bool NewFileFlag = true;
-  std::string CurTitle;                     // CP932
-  std::string CurFileName = "Mevrolin.mvr"; // CP932
-  std::string ProgDir;                      // CP932, ends in the platform's separator
+  std::string CurTitle;                      // CP932
+  std::string CurFileName = "Mevrolin.mvr";  // CP932
+  std::string ProgDir;                       // CP932, ends in the platform's separator
   // The same folder as the platform names it: a name need not survive the trip through CP932
   // (the wave dash 〜 comes back as ～), so the file system is always given this one.
   std::string ProgDirPath;

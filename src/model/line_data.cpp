@@ -32,9 +32,7 @@ TFraction ReduceWide(int64_t num, int64_t den) {
 
 }  // namespace
 
-int32_t Teisuu(const TLineData& line) {
-  return Wrap32(static_cast<int64_t>(line.X1) * line.Y1);
-}
+int32_t Teisuu(const TLineData& line) { return Wrap32(static_cast<int64_t>(line.X1) * line.Y1); }
 
 int32_t Gcd(int32_t a, int32_t b) { return Wrap32(GcdWide(a, b)); }
 

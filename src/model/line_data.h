@@ -12,19 +12,19 @@ inline constexpr int32_t kOpenLeft = -99;
 inline constexpr int32_t kOpenRight = 99;
 
 // Line modes of a curve.
-inline constexpr int32_t kModeWhole = 0;   // 全域: both branches
-inline constexpr int32_t kModeSegment = 1; // 中央: x between two ends
-inline constexpr int32_t kModeRight = 2;   // 右側: from a start x to the right edge
-inline constexpr int32_t kModeLeft = 3;    // 左側: from the left edge up to an end x
+inline constexpr int32_t kModeWhole = 0;    // 全域: both branches
+inline constexpr int32_t kModeSegment = 1;  // 中央: x between two ends
+inline constexpr int32_t kModeRight = 2;    // 右側: from a start x to the right edge
+inline constexpr int32_t kModeLeft = 3;     // 左側: from the left edge up to an end x
 
 // One curve y = a/x through the lattice point (X1, Y1), a = X1 × Y1.
 struct TLineData {
   int32_t LMode = 0;
   int32_t LWidth = 0;
-  bool IncStart = false;    // the smaller domain end belongs to the domain (≦)
-  bool IncEnd = false;      // the larger domain end belongs to the domain (≦)
-  int32_t Color = 0;        // 0x00BBGGRR
-  int32_t HenikiKind = 0;   // inequality kind chosen when the curve was made; not stored in files
+  bool IncStart = false;   // the smaller domain end belongs to the domain (≦)
+  bool IncEnd = false;     // the larger domain end belongs to the domain (≦)
+  int32_t Color = 0;       // 0x00BBGGRR
+  int32_t HenikiKind = 0;  // inequality kind chosen when the curve was made; not stored in files
   int32_t X1 = 0;
   int32_t Y1 = 0;
   int32_t X2 = 0;

@@ -9,6 +9,5 @@
 QCursor LoadCursorResource(const QString& name);
 
 // The names of the cursors registered under the numbers 1..7, in that order.
-inline constexpr const char* kCursorNames[7] = {"Arrow1CSR",   "FingerCSR",   "ScissorsCSR",
-                                                "CrossCSR",    "PencilCSR",   "Hasami_LCSR",
-                                                "Hasami_RCSR"};
+inline constexpr const char* kCursorNames[7] = {
+    "Arrow1CSR", "FingerCSR", "ScissorsCSR", "CrossCSR", "PencilCSR", "Hasami_LCSR", "Hasami_RCSR"};

@@ -1,6 +1,7 @@
 #include "storage/work_file.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <cstddef>
 
@@ -109,26 +110,39 @@ bool LoadLines(std::vector<std::string>& lines, const std::string& name, Prompte
   return true;
 }
 
+namespace {
+
+// Applies the file-name rule, reads the file and parses it with one reader's rules; any failure
+// is reported and gives nothing.
+std::optional<WorkFileParse> ReadWorkFile(const std::string& name, Prompter& prompter,
+                                          WorkFileParse (*parse)(std::vector<std::string>)) {
+  const std::string fileName = CheckFileName(name, prompter);
+  if (fileName.empty()) return std::nullopt;
+  std::vector<std::string> lines;
+  if (!LoadLines(lines, fileName, prompter)) return std::nullopt;
+  WorkFileParse result = parse(std::move(lines));
+  if (result.error != WorkFileError::None) {
+    ReportParseFailure(result, fileName, prompter);
+    return std::nullopt;
+  }
+  return result;
+}
+
+}  // namespace
+
 int32_t LoadLineFile(const std::string& name, EquationForm form, Prompter& prompter,
                      std::array<TLineData, kMaxLines + 1>& lineData,
                      std::vector<std::string>& listItems, DocumentBuffer& buffer) {
-  const std::string fileName = CheckFileName(name, prompter);
-  if (fileName.empty()) return 0;
-  std::vector<std::string> lines;
-  if (!LoadLines(lines, fileName, prompter)) return 0;
-  WorkFileParse parse = ParseWorkLines(std::move(lines));
-  if (parse.error != WorkFileError::None) {
-    ReportParseFailure(parse, fileName, prompter);
-    return 0;
-  }
+  std::optional<WorkFileParse> parse = ReadWorkFile(name, prompter, &ParseWorkLines);
+  if (!parse) return 0;
   // Everything is read; only now does the editor's state change.
-  const int32_t count = static_cast<int32_t>(parse.curves.size());
+  const int32_t count = static_cast<int32_t>(parse->curves.size());
   std::vector<std::string> items;
-  items.reserve(parse.curves.size());
-  for (const TLineData& line : parse.curves) items.push_back(EquationText(line, form));
-  for (std::size_t i = 0; i < parse.curves.size(); ++i) lineData[i] = std::move(parse.curves[i]);
+  items.reserve(parse->curves.size());
+  for (const TLineData& line : parse->curves) items.push_back(EquationText(line, form));
+  for (std::size_t i = 0; i < parse->curves.size(); ++i) lineData[i] = std::move(parse->curves[i]);
   listItems = std::move(items);
-  buffer.Load(std::move(parse.lines));
+  buffer.Load(std::move(parse->lines));
   return count;
 }
 
@@ -136,24 +150,17 @@ int32_t LoadPreviewFile(const std::string& name, Prompter& prompter,
                         std::vector<std::string>& scratch,
                         std::array<TLineData, kMaxLines + 1>& practiceData,
                         std::vector<std::string>& previewItems) {
-  const std::string fileName = CheckFileName(name, prompter);
-  if (fileName.empty()) return 0;
-  std::vector<std::string> lines;
-  if (!LoadLines(lines, fileName, prompter)) return 0;
-  WorkFileParse parse = ParsePreviewLines(std::move(lines));
-  if (parse.error != WorkFileError::None) {
-    ReportParseFailure(parse, fileName, prompter);
-    return 0;
-  }
-  const int32_t count = static_cast<int32_t>(parse.curves.size());
+  std::optional<WorkFileParse> parse = ReadWorkFile(name, prompter, &ParsePreviewLines);
+  if (!parse) return 0;
+  const int32_t count = static_cast<int32_t>(parse->curves.size());
   std::vector<std::string> items;
-  items.reserve(parse.curves.size());
-  for (const TLineData& line : parse.curves) items.push_back(line.Shiki);
-  for (std::size_t i = 0; i < parse.curves.size(); ++i) {
-    practiceData[i] = std::move(parse.curves[i]);
+  items.reserve(parse->curves.size());
+  for (const TLineData& line : parse->curves) items.push_back(line.Shiki);
+  for (std::size_t i = 0; i < parse->curves.size(); ++i) {
+    practiceData[i] = std::move(parse->curves[i]);
   }
   previewItems = std::move(items);
-  scratch = std::move(parse.lines);
+  scratch = std::move(parse->lines);
   return count;
 }
 
@@ -163,8 +170,8 @@ bool SaveLineFile(const std::string& title, const std::string& name, DocumentBuf
   // The title is one line of the file: a line break in it would shift every curve line and
   // make the saved file unreadable, so breaks become spaces.
   std::string titleLine = title;
-  std::replace_if(titleLine.begin(), titleLine.end(),
-                  [](char c) { return c == '\r' || c == '\n'; }, ' ');
+  std::replace_if(
+      titleLine.begin(), titleLine.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
   // A buffer that was never reset has no title line yet; the title then becomes line 1.
   const bool hadTitleLine = !lines.empty();
   std::string oldTitle;

@@ -4,11 +4,11 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
-#include <QDir>
 #include <QTimer>
 
 #include "app/frm_help.h"
@@ -33,7 +33,8 @@ class MainWindowTest : public ::testing::Test {
     const PixelPoint p = main().editor().Geometry().LatticeToPixel(x, y);
     const QPoint at(p.x, p.y);
     ImageView* plane = main().imgCood;
-    QTimer::singleShot(30, plane, [plane, at] { QTest::mouseRelease(plane, Qt::LeftButton, {}, at); });
+    QTimer::singleShot(30, plane,
+                       [plane, at] { QTest::mouseRelease(plane, Qt::LeftButton, {}, at); });
     QTest::mousePress(plane, Qt::LeftButton, {}, at);
   }
 
@@ -62,22 +63,23 @@ TEST_F(MainWindowTest, LaysOutTheWindowFromThe1024By768Screen) {
 
 TEST_F(MainWindowTest, WindowsAreCreatedWithTheirNamesAndCaptions) {
   const std::vector<std::pair<QWidget*, const char*>> windows = {
-      {&program.frmSettei, "線の種類"},   {&program.frmNewWork, "新規入力"},
-      {&program.frmRenshu, "練習"},       {&program.frmSeikai, "正解"},
-      {&program.frmAyamari, "誤答"},      {&program.frmTangen, "単元の内容"},
-      {&program.frmOwari, "練習終わり"}, {&program.frmKiroku, "実行記録"},
-      {&program.frmPrint, "グラフの印刷"}, {&program.frmSetCood, "座標面の設定"},
+      {&program.frmSettei, "線の種類"},      {&program.frmNewWork, "新規入力"},
+      {&program.frmRenshu, "練習"},          {&program.frmSeikai, "正解"},
+      {&program.frmAyamari, "誤答"},         {&program.frmTangen, "単元の内容"},
+      {&program.frmOwari, "練習終わり"},     {&program.frmKiroku, "実行記録"},
+      {&program.frmPrint, "グラフの印刷"},   {&program.frmSetCood, "座標面の設定"},
       {&program.frmSetCood2, "座標面の設定"}};
   for (const auto& [window, caption] : windows) {
-    EXPECT_EQ(window->windowTitle(), QString::fromUtf8(caption)) << window->objectName().toStdString();
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8(caption))
+        << window->objectName().toStdString();
     EXPECT_FALSE(window->isVisible());
   }
 }
 
 TEST_F(MainWindowTest, UnlockedAtFirstShowAndTheLockTogglesMenusAndButtons) {
   EXPECT_FALSE(main().FuncLocked);
-  for (QMenu* m : {main().mnuFile, main().mnuEdit, main().mnuSettei, main().mnuRun,
-                   main().mnuDisplay}) {
+  for (QMenu* m :
+       {main().mnuFile, main().mnuEdit, main().mnuSettei, main().mnuRun, main().mnuDisplay}) {
     EXPECT_TRUE(m->isEnabled()) << m->objectName().toStdString();
   }
   for (QToolButton* b : {main().spdOverWrite, main().spdTest, main().spdRenshu, main().spdKiroku}) {
@@ -93,29 +95,47 @@ TEST_F(MainWindowTest, UnlockedAtFirstShowAndTheLockTogglesMenusAndButtons) {
 
 TEST_F(MainWindowTest, EveryMenuItemAndToolButtonExistsWithItsCaptionOrHint) {
   const std::vector<std::pair<const char*, const char*>> actions = {
-      {"mnuNewFile", "新規作成(&N)"},       {"mnuTangenOpen", "単元名で開く(&T)"},
-      {"mnuOpenFile", "開く(&O)"},          {"mnuSaveFile", "上書き保存(&S)"},
-      {"mnuSave", "名前を付けて保存(&A)"},  {"mnuPrint", "印刷(&P)"},
-      {"mnuClipBoard", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)"}, {"mnuPaste", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞから貼り付け(&P)"},
-      {"mnuEnd", "終了(&X)"},               {"mnuTetsei", "訂正(&C)"},
-      {"mnuShoukyo", "全部消去(&A)"},       {"mnuClearBitMap", "ﾋﾞｯﾄﾏｯﾌﾟのｸﾘｱ(&B)"},
-      {"mnuSelectAll", "すべて選択(&S)"},   {"mnuCancel", "選択解除(&U)"},
-      {"pumDelete", "削除"},                {"mnuChangeColor", "色を変える"},
-      {"W1", "1"}, {"W2", "2"}, {"W3", "3"}, {"pumSelectAll", "すべて選択"},
-      {"pumCancel", "選択解除"},            {"mnuSetSenshu", "線の種類(&K)"},
-      {"mnuSetColor", "線の色(&C)"},        {"mnuSetCood", "座標の設定(&S)"},
-      {"mnuTest", "ﾃｽﾄ(&T)"},               {"mnuRenshu", "練習(&E)"},
-      {"mnuShowTangen", "単元の内容(&U)"},  {"mnuShowRecord", "練習の記録(&R)"},
-      {"mnuHandle", "四角ﾊﾝﾄﾞﾙ(&H)"},       {"mnuTensen", "点線(&P)"},
-      {"mnuShowHelp", "使い方(&U)"},        {"mnuOnePoint", "ワンポイント(&P)"},
-      {"mnuShowAbout", "ﾊﾞｰｼﾞｮﾝ情報(&A)"},  {"mnuReDisplay", "再表示(&D)"}};
+      {"mnuNewFile", "新規作成(&N)"},
+      {"mnuTangenOpen", "単元名で開く(&T)"},
+      {"mnuOpenFile", "開く(&O)"},
+      {"mnuSaveFile", "上書き保存(&S)"},
+      {"mnuSave", "名前を付けて保存(&A)"},
+      {"mnuPrint", "印刷(&P)"},
+      {"mnuClipBoard", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)"},
+      {"mnuPaste", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞから貼り付け(&P)"},
+      {"mnuEnd", "終了(&X)"},
+      {"mnuTetsei", "訂正(&C)"},
+      {"mnuShoukyo", "全部消去(&A)"},
+      {"mnuClearBitMap", "ﾋﾞｯﾄﾏｯﾌﾟのｸﾘｱ(&B)"},
+      {"mnuSelectAll", "すべて選択(&S)"},
+      {"mnuCancel", "選択解除(&U)"},
+      {"pumDelete", "削除"},
+      {"mnuChangeColor", "色を変える"},
+      {"W1", "1"},
+      {"W2", "2"},
+      {"W3", "3"},
+      {"pumSelectAll", "すべて選択"},
+      {"pumCancel", "選択解除"},
+      {"mnuSetSenshu", "線の種類(&K)"},
+      {"mnuSetColor", "線の色(&C)"},
+      {"mnuSetCood", "座標の設定(&S)"},
+      {"mnuTest", "ﾃｽﾄ(&T)"},
+      {"mnuRenshu", "練習(&E)"},
+      {"mnuShowTangen", "単元の内容(&U)"},
+      {"mnuShowRecord", "練習の記録(&R)"},
+      {"mnuHandle", "四角ﾊﾝﾄﾞﾙ(&H)"},
+      {"mnuTensen", "点線(&P)"},
+      {"mnuShowHelp", "使い方(&U)"},
+      {"mnuOnePoint", "ワンポイント(&P)"},
+      {"mnuShowAbout", "ﾊﾞｰｼﾞｮﾝ情報(&A)"},
+      {"mnuReDisplay", "再表示(&D)"}};
   for (const auto& [name, caption] : actions) {
     const QAction* a = main().findChild<QAction*>(name);
     ASSERT_NE(a, nullptr) << name;
     EXPECT_EQ(a->text(), QString::fromUtf8(caption)) << name;
   }
   const std::vector<std::pair<const char*, const char*>> menus = {
-      {"mnuFile", "ﾌｧｲﾙ(&F)"}, {"mnuEdit", "編集(&E)"}, {"mnuSettei", "設定(&S)"},
+      {"mnuFile", "ﾌｧｲﾙ(&F)"}, {"mnuEdit", "編集(&E)"},    {"mnuSettei", "設定(&S)"},
       {"mnuRun", "実行(&R)"},  {"mnuDisplay", "表示(&V)"}, {"mnuHelp", "ﾍﾙﾌﾟ(&H)"}};
   const auto bar = main().menuBar()->actions();
   ASSERT_EQ(bar.size(), 6);
@@ -125,13 +145,21 @@ TEST_F(MainWindowTest, EveryMenuItemAndToolButtonExistsWithItsCaptionOrHint) {
   }
   QStringList popup;
   for (QAction* a : main().pumShiki->actions()) popup << (a->isSeparator() ? "-" : a->text());
-  EXPECT_EQ(popup, QStringList({"削除", "色を変える", "線の太さを変える", "-", "すべて選択",
-                                "選択解除"}));
+  EXPECT_EQ(popup,
+            QStringList({"削除", "色を変える", "線の太さを変える", "-", "すべて選択", "選択解除"}));
   const std::vector<std::pair<const char*, const char*>> hints = {
-      {"spdOpenFile", "単元名で開く"}, {"spdOverWrite", "上書き保存"}, {"spdAll", "全域"},
-      {"spdCenter", "中央"},           {"spdRight", "右側"},          {"spdLeft", "左側"},
-      {"spdLineColor", "固定ｶﾗｰの設定"}, {"spdTeisei", "訂正"},        {"spdShoukyo", "全部消去"},
-      {"spdTest", "テスト"},           {"spdRenshu", "練習"},         {"spdKiroku", "記録の表示"},
+      {"spdOpenFile", "単元名で開く"},
+      {"spdOverWrite", "上書き保存"},
+      {"spdAll", "全域"},
+      {"spdCenter", "中央"},
+      {"spdRight", "右側"},
+      {"spdLeft", "左側"},
+      {"spdLineColor", "固定ｶﾗｰの設定"},
+      {"spdTeisei", "訂正"},
+      {"spdShoukyo", "全部消去"},
+      {"spdTest", "テスト"},
+      {"spdRenshu", "練習"},
+      {"spdKiroku", "記録の表示"},
       {"btnLocked", "使える機能を制限します"}};
   for (const auto& [name, hint] : hints) {
     const QToolButton* b = main().findChild<QToolButton*>(name);

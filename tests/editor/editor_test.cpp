@@ -156,14 +156,13 @@ TEST_P(DomainClicks, FixTheDomainInEitherOrder) {
   EXPECT_EQ(editor.buffer.Lines(), ExpectedBuffer());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Modes, DomainClicks,
-    ::testing::Values(DomainCase{"SegmentLargerSecond", 1, {1, 4}, 1, 4},
-                      DomainCase{"SegmentSmallerSecond", 1, {4, 1}, 1, 4},
-                      DomainCase{"SegmentAcrossZero", 1, {-3, 2}, -3, 2},
-                      DomainCase{"RightHalfLine", 2, {-1}, -1, 99},
-                      DomainCase{"LeftHalfLine", 3, {4}, -99, 4}),
-    [](const auto& caseInfo) { return std::string(caseInfo.param.name); });
+INSTANTIATE_TEST_SUITE_P(Modes, DomainClicks,
+                         ::testing::Values(DomainCase{"SegmentLargerSecond", 1, {1, 4}, 1, 4},
+                                           DomainCase{"SegmentSmallerSecond", 1, {4, 1}, 1, 4},
+                                           DomainCase{"SegmentAcrossZero", 1, {-3, 2}, -3, 2},
+                                           DomainCase{"RightHalfLine", 2, {-1}, -1, 99},
+                                           DomainCase{"LeftHalfLine", 3, {4}, -99, 4}),
+                         [](const auto& caseInfo) { return std::string(caseInfo.param.name); });
 
 TEST_F(EditorTest, SameXTwiceDropsThePendingSegment) {
   editor.SetLineMode(kModeSegment);
@@ -243,8 +242,7 @@ TEST_F(EditorTest, CurveWithADomainRefusesToDrag) {
   Click(4, 0);
   Drag(2, 3, 1, 1);
   EXPECT_EQ(Line(0).X1, 2);
-  EXPECT_EQ(prompter.messages,
-            std::vector<std::string>{"変域付きの曲線は、ドラッグできません"});
+  EXPECT_EQ(prompter.messages, std::vector<std::string>{"変域付きの曲線は、ドラッグできません"});
 }
 
 TEST_F(EditorTest, ShortRightClickOnAHandleMakesTheNextCurveReplaceIt) {
@@ -300,16 +298,15 @@ TEST_P(ArrowButtons, MoveTheDefiningPointUnlessItLandsOnAnAxis) {
   EXPECT_EQ(editor.buffer.Lines(), ExpectedBuffer());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Moves, ArrowButtons,
-    ::testing::Values(ShiftCase{"Up", ShiftDirection::Up, 2, 3, "", 2, 4},
-                      ShiftCase{"Down", ShiftDirection::Down, 2, 3, "", 2, 2},
-                      ShiftCase{"Left", ShiftDirection::Left, 2, 3, "", 1, 3},
-                      ShiftCase{"RightOntoTheAxis", ShiftDirection::Right, -1, 3,
-                                "曲線が描けません", -1, 3},
-                      ShiftCase{"DownOntoTheAxis", ShiftDirection::Down, 2, 1,
-                                "曲線が描けません", 2, 1}),
-    [](const auto& caseInfo) { return std::string(caseInfo.param.name); });
+INSTANTIATE_TEST_SUITE_P(Moves, ArrowButtons,
+                         ::testing::Values(ShiftCase{"Up", ShiftDirection::Up, 2, 3, "", 2, 4},
+                                           ShiftCase{"Down", ShiftDirection::Down, 2, 3, "", 2, 2},
+                                           ShiftCase{"Left", ShiftDirection::Left, 2, 3, "", 1, 3},
+                                           ShiftCase{"RightOntoTheAxis", ShiftDirection::Right, -1,
+                                                     3, "曲線が描けません", -1, 3},
+                                           ShiftCase{"DownOntoTheAxis", ShiftDirection::Down, 2, 1,
+                                                     "曲線が描けません", 2, 1}),
+                         [](const auto& caseInfo) { return std::string(caseInfo.param.name); });
 
 TEST_F(EditorTest, ArrowButtonsNeedExactlyOneSelectedCurve) {
   editor.ShiftLine(ShiftDirection::Up);
@@ -388,10 +385,16 @@ TEST_F(EditorTest, ColourAndWidthChangesRewriteOnlyTheFirstLineOfEachCurve) {
     const char* name;
     std::function<void()> apply;
   };
-  const std::vector<Change> changes = {
-      {"colour", [this] { prompter.colors = {0x00FF00}; editor.ChangeColorOfSelected(); }},
-      {"width", [this] { editor.ChangeWidthOfSelected(3); }},
-      {"fixed colour", [this] { prompter.colors = {0x0000FF}; editor.SetFixedColor(); }}};
+  const std::vector<Change> changes = {{"colour",
+                                        [this] {
+                                          prompter.colors = {0x00FF00};
+                                          editor.ChangeColorOfSelected();
+                                        }},
+                                       {"width", [this] { editor.ChangeWidthOfSelected(3); }},
+                                       {"fixed colour", [this] {
+                                          prompter.colors = {0x0000FF};
+                                          editor.SetFixedColor();
+                                        }}};
   for (const Change& change : changes) {
     editor.SelectAll();
     const auto before = editor.buffer.Lines();
@@ -556,8 +559,7 @@ TEST_F(EditorTest, PanelColoursFollowTheColourOption) {
   Click(2, 3);
   henikiX.Clear();
   editor.OnRanColorClicked(false);
-  EXPECT_EQ(henikiX.Ops("Fill").front().substr(henikiX.Ops("Fill").front().size() - 7),
-            "#FFFFFF");
+  EXPECT_EQ(henikiX.Ops("Fill").front().substr(henikiX.Ops("Fill").front().size() - 7), "#FFFFFF");
   for (const auto& t : henikiX.Ops("Text")) EXPECT_NE(t.find("#000000]"), std::string::npos) << t;
   editor.OnRanColorClicked(true);
   EXPECT_EQ(editor.state.PanelBackColor, 0x808000);

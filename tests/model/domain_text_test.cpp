@@ -39,33 +39,33 @@ constexpr bool N = false;
 // a = 6, the worked table.
 INSTANTIATE_TEST_SUITE_P(
     PositiveSix, DomainTextTest,
-    ::testing::Values(
-        DomainCase{2, 3, 1, -3, -1, Y, Y, "-3 ≦ x ≦ -1", "-6≦ y ≦-2"},
-        DomainCase{2, 3, 1, -3, 0, Y, N, "-3 ≦ x ＜ 0", " y ≦-2"},
-        DomainCase{2, 3, 1, 0, 3, N, Y, "0 ＜ x ≦ 3", "y ≧2"},
-        DomainCase{2, 3, 1, 2, 4, Y, N, "2 ≦ x ＜ 4", "3/2＜ y ≦3"},
-        DomainCase{2, 3, 1, -2, 3, Y, Y, "-2 ≦ x ＜ 0, 0 ＜ x ≦ 3", "y ≦-3, 2≦ y"},
-        DomainCase{2, 3, 1, -4, 3, N, N, "-4 ＜ x ＜ 0, 0 ＜ x ＜ 3", "y ＜-3/2, 2＜ y"},
-        DomainCase{2, 3, 2, -2, 99, Y, Y, "-2 ≦x ＜ 0, 0 ＜ x ", "y ≦-3, 0 ＜ y"},
-        DomainCase{2, 3, 2, 3, 99, Y, Y, "x ≧3 ", "0＜y≦2"},
-        DomainCase{2, 3, 2, 4, 99, N, N, "x ＞4 ", "0＜y＜3/2"},
-        DomainCase{2, 3, 3, -99, 3, Y, Y, "x ＜ 0, 0 ＜ x ≦ 3", "y ＜ 0, 2≦ y"},
-        DomainCase{2, 3, 3, -99, -2, N, N, "x ＜ -2", "-3＜ y ＜ 0"},
-        DomainCase{2, 3, 3, -99, -4, Y, Y, "x ≦ -4", "-3/2≦ y ＜ 0"},
-        DomainCase{2, 3, 2, 0, 99, Y, Y, "x ＞ 0", "y ＞ 0"},
-        DomainCase{2, 3, 3, -99, 0, N, N, "x ＜ 0", "y ＜ 0"}));
+    ::testing::Values(DomainCase{2, 3, 1, -3, -1, Y, Y, "-3 ≦ x ≦ -1", "-6≦ y ≦-2"},
+                      DomainCase{2, 3, 1, -3, 0, Y, N, "-3 ≦ x ＜ 0", " y ≦-2"},
+                      DomainCase{2, 3, 1, 0, 3, N, Y, "0 ＜ x ≦ 3", "y ≧2"},
+                      DomainCase{2, 3, 1, 2, 4, Y, N, "2 ≦ x ＜ 4", "3/2＜ y ≦3"},
+                      DomainCase{2, 3, 1, -2, 3, Y, Y, "-2 ≦ x ＜ 0, 0 ＜ x ≦ 3", "y ≦-3, 2≦ y"},
+                      DomainCase{2, 3, 1, -4, 3, N, N, "-4 ＜ x ＜ 0, 0 ＜ x ＜ 3",
+                                 "y ＜-3/2, 2＜ y"},
+                      DomainCase{2, 3, 2, -2, 99, Y, Y, "-2 ≦x ＜ 0, 0 ＜ x ", "y ≦-3, 0 ＜ y"},
+                      DomainCase{2, 3, 2, 3, 99, Y, Y, "x ≧3 ", "0＜y≦2"},
+                      DomainCase{2, 3, 2, 4, 99, N, N, "x ＞4 ", "0＜y＜3/2"},
+                      DomainCase{2, 3, 3, -99, 3, Y, Y, "x ＜ 0, 0 ＜ x ≦ 3", "y ＜ 0, 2≦ y"},
+                      DomainCase{2, 3, 3, -99, -2, N, N, "x ＜ -2", "-3＜ y ＜ 0"},
+                      DomainCase{2, 3, 3, -99, -4, Y, Y, "x ≦ -4", "-3/2≦ y ＜ 0"},
+                      DomainCase{2, 3, 2, 0, 99, Y, Y, "x ＞ 0", "y ＞ 0"},
+                      DomainCase{2, 3, 3, -99, 0, N, N, "x ＜ 0", "y ＜ 0"}));
 
 // a = -6.
 INSTANTIATE_TEST_SUITE_P(
     NegativeSix, DomainTextTest,
-    ::testing::Values(
-        DomainCase{-2, 3, 1, -3, -1, Y, Y, "-3 ≦ x ≦ -1", "2≦ y ≦6"},
-        DomainCase{-2, 3, 1, 2, 4, Y, N, "2 ≦ x ＜ 4", "-3≦ y ＜-3/2"},
-        DomainCase{-2, 3, 1, -4, 3, N, N, "-4 ＜ x ＜ 0, 0 ＜ x ＜ 3", "y ＜-2, 3/2＜ y"},
-        DomainCase{-2, 3, 2, -2, 99, Y, Y, "-2 ≦x ＜ 0, 0 ＜ x ", "y ＜ 0, 3≦ y"},
-        DomainCase{-2, 3, 3, -99, -2, N, N, "x ＜ -2", "0 ＜ y ＜3"},
-        DomainCase{-2, 3, 2, 0, 99, Y, Y, "x ＞ 0", "y ＜ 0"},
-        DomainCase{-2, 3, 3, -99, 0, Y, Y, "x ＜ 0", "y ＞ 0"}));
+    ::testing::Values(DomainCase{-2, 3, 1, -3, -1, Y, Y, "-3 ≦ x ≦ -1", "2≦ y ≦6"},
+                      DomainCase{-2, 3, 1, 2, 4, Y, N, "2 ≦ x ＜ 4", "-3≦ y ＜-3/2"},
+                      DomainCase{-2, 3, 1, -4, 3, N, N, "-4 ＜ x ＜ 0, 0 ＜ x ＜ 3",
+                                 "y ＜-2, 3/2＜ y"},
+                      DomainCase{-2, 3, 2, -2, 99, Y, Y, "-2 ≦x ＜ 0, 0 ＜ x ", "y ＜ 0, 3≦ y"},
+                      DomainCase{-2, 3, 3, -99, -2, N, N, "x ＜ -2", "0 ＜ y ＜3"},
+                      DomainCase{-2, 3, 2, 0, 99, Y, Y, "x ＞ 0", "y ＜ 0"},
+                      DomainCase{-2, 3, 3, -99, 0, Y, Y, "x ＜ 0", "y ＞ 0"}));
 
 // Every remaining row of the range table with other constants and fractional ends.
 INSTANTIATE_TEST_SUITE_P(

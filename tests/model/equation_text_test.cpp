@@ -24,17 +24,16 @@ TEST_P(EquationTextTest, DependsOnlyOnTheProduct) {
   EXPECT_EQ(EquationText(line, EquationForm::General), c.general);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, EquationTextTest,
-    ::testing::Values(EquationCase{2, 3, "y = 6/x", "xy = 6"},
-                      EquationCase{-2, 3, "y = -6/x", "xy = -6"},
-                      EquationCase{-2, -3, "y = 6/x", "xy = 6"},
-                      EquationCase{1, 1, "y = 1/x", "xy = 1"},
-                      EquationCase{1, -1, "y = -1/x", "xy = -1"},
-                      EquationCase{4, 3, "y = 12/x", "xy = 12"},
-                      EquationCase{3, 2, "y = 6/x", "xy = 6"},
-                      EquationCase{-1, -6, "y = 6/x", "xy = 6"},
-                      EquationCase{6, 1, "y = 6/x", "xy = 6"},
-                      EquationCase{65536, 65536, "y = 0/x", "xy = 0"}));
+INSTANTIATE_TEST_SUITE_P(Cases, EquationTextTest,
+                         ::testing::Values(EquationCase{2, 3, "y = 6/x", "xy = 6"},
+                                           EquationCase{-2, 3, "y = -6/x", "xy = -6"},
+                                           EquationCase{-2, -3, "y = 6/x", "xy = 6"},
+                                           EquationCase{1, 1, "y = 1/x", "xy = 1"},
+                                           EquationCase{1, -1, "y = -1/x", "xy = -1"},
+                                           EquationCase{4, 3, "y = 12/x", "xy = 12"},
+                                           EquationCase{3, 2, "y = 6/x", "xy = 6"},
+                                           EquationCase{-1, -6, "y = 6/x", "xy = 6"},
+                                           EquationCase{6, 1, "y = 6/x", "xy = 6"},
+                                           EquationCase{65536, 65536, "y = 0/x", "xy = 0"}));
 
 }  // namespace

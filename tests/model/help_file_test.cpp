@@ -42,9 +42,9 @@ TEST(HelpFile, MissingOrEmptyFileGivesNothing) {
 TEST(HelpFile, ShippedHelpFileHasEveryTopicTheProgramOpens) {
   const auto topics = LoadHelpFile(MEVROLIN_SOURCE_DIR "/Mevrolin.hlp");
   ASSERT_TRUE(topics.has_value());
-  for (int32_t topic : {kHelpMainWindow, kHelpGraphList, kHelpFileMenu, kHelpEditMenu,
-                        kHelpSettingsMenu, kHelpRunMenu, kHelpDisplayMenu, kHelpContents,
-                        kHelpOnePoint, kHelpOpenDialog}) {
+  for (int32_t topic :
+       {kHelpMainWindow, kHelpGraphList, kHelpFileMenu, kHelpEditMenu, kHelpSettingsMenu,
+        kHelpRunMenu, kHelpDisplayMenu, kHelpContents, kHelpOnePoint, kHelpOpenDialog}) {
     ASSERT_TRUE(topics->count(topic)) << topic;
     EXPECT_FALSE(topics->at(topic).text.empty()) << topic;
     // The file is Shift-JIS: it decodes without replacement characters.

@@ -25,9 +25,9 @@ TEST_P(GcdTest, OfAbsoluteValuesAndZeroWhenEitherIsZero) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, GcdTest,
-                         ::testing::Values(GcdCase{0, 5, 0}, GcdCase{5, 0, 0},
-                                           GcdCase{-12, 18, 6}, GcdCase{7, -7, 7},
-                                           GcdCase{35, 12, 1}, GcdCase{INT32_MIN, 6, 2},
+                         ::testing::Values(GcdCase{0, 5, 0}, GcdCase{5, 0, 0}, GcdCase{-12, 18, 6},
+                                           GcdCase{7, -7, 7}, GcdCase{35, 12, 1},
+                                           GcdCase{INT32_MIN, 6, 2},
                                            GcdCase{INT32_MIN, INT32_MIN, INT32_MIN},
                                            GcdCase{INT32_MAX, INT32_MIN, 1}));
 

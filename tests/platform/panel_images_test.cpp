@@ -84,9 +84,9 @@ TEST_F(PanelImages, TableFractionsAreGreyAndIntegersBlue) {
   // Column 5 holds x = -1 and y = -6, an integer: blue text, no grey.
   const PixelRect intCell = grid.CellRect(5, 1);
   EXPECT_GT(CountBluish(canvas, intCell), 3);
-  EXPECT_EQ(CountOf(canvas, 0x808080, intCell.left, intCell.top, intCell.right - 1,
-                    intCell.bottom - 1),
-            0);
+  EXPECT_EQ(
+      CountOf(canvas, 0x808080, intCell.left, intCell.top, intCell.right - 1, intCell.bottom - 1),
+      0);
 }
 
 TEST_F(PanelImages, SegmentSampleHasAFilledLeftAndAnOpenRightCircle) {
@@ -97,10 +97,10 @@ TEST_F(PanelImages, SegmentSampleHasAFilledLeftAndAnOpenRightCircle) {
   ShowIneqSigns(state, edtHeniki, sample, prompter);
   EXPECT_EQ(FromCp932(edtHeniki), " ≦ ＜");
   const TColor color = ColorTable[0];
-  EXPECT_EQ(At(sample, 10, 12), color);  // filled
+  EXPECT_EQ(At(sample, 10, 12), color);     // filled
   EXPECT_EQ(At(sample, 30, 10), 0xFFFFFF);  // open: white inside, above the line
-  EXPECT_EQ(At(sample, 20, 12), color);  // the line between them
-  EXPECT_EQ(At(sample, 0, 0), 0x000000);  // the frame
+  EXPECT_EQ(At(sample, 20, 12), color);     // the line between them
+  EXPECT_EQ(At(sample, 0, 0), 0x000000);    // the frame
 }
 
 }  // namespace

@@ -45,20 +45,17 @@ void RecordingCanvas::LineTo(int32_t x, int32_t y) {
 
 void RecordingCanvas::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom) {
   ops.push_back("Rectangle " + std::to_string(left) + "," + std::to_string(top) + "," +
-                std::to_string(right) + "," + std::to_string(bottom) + " " + Pen() + " " +
-                Brush());
+                std::to_string(right) + "," + std::to_string(bottom) + " " + Pen() + " " + Brush());
 }
 
 void RecordingCanvas::Ellipse(int32_t left, int32_t top, int32_t right, int32_t bottom) {
   ops.push_back("Ellipse " + std::to_string(left) + "," + std::to_string(top) + "," +
-                std::to_string(right) + "," + std::to_string(bottom) + " " + Pen() + " " +
-                Brush());
+                std::to_string(right) + "," + std::to_string(bottom) + " " + Pen() + " " + Brush());
 }
 
 void RecordingCanvas::FillRect(const PixelRect& r, TColor color) {
   ops.push_back("Fill " + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
-                std::to_string(r.right) + "," + std::to_string(r.bottom) + " " +
-                ColorHex(color));
+                std::to_string(r.right) + "," + std::to_string(r.bottom) + " " + ColorHex(color));
 }
 
 void RecordingCanvas::TextOut(int32_t x, int32_t y, const std::string& cp932) {

@@ -12,8 +12,8 @@
 
 class ScriptedPrompter : public Prompter {
  public:
-  std::vector<std::string> messages;   // every message and question, in order, UTF-8
-  std::deque<Answer> answers;          // answers to the next questions
+  std::vector<std::string> messages;          // every message and question, in order, UTF-8
+  std::deque<Answer> answers;                 // answers to the next questions
   std::deque<std::optional<int32_t>> colors;  // results of the next colour dialogs
 
   void Message(const std::string& text) override { messages.push_back(FromCp932(text)); }
