@@ -5,5 +5,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 cmake --preset release >/dev/null
-cmake --build --preset release -j2
+cmake --build --preset release -j2 --target mevrolin
 exec ./build/release/src/mevrolin "$@"
