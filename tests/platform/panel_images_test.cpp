@@ -1,6 +1,8 @@
 // The panel texts, table cells and line samples painted on real images.
 #include <gtest/gtest.h>
 
+#include "support/gui/pixels.h"
+
 #include "model/cp932.h"
 #include "model/editor_state.h"
 #include "platform/qt_canvas.h"
@@ -12,10 +14,6 @@
 #include "support/core/scripted_prompter.h"
 
 namespace {
-
-TColor At(const QtCanvas& canvas, int x, int y) {
-  return FromQColor(QColor(canvas.Image().pixel(x, y)));
-}
 
 // Pixels clearly blue (text may be smoothed, so exact colours are not required of glyphs).
 int CountBluish(const QtCanvas& canvas, const PixelRect& r) {

@@ -1,6 +1,8 @@
 // The plane and its curves on a real image: what the pupil actually sees.
 #include <gtest/gtest.h>
 
+#include "support/gui/pixels.h"
+
 #include "platform/qt_canvas.h"
 #include "render/coordinate_plane.h"
 #include "render/curve_plot.h"
@@ -23,10 +25,6 @@ EditorState State() {
   EditorState state;
   state.MaxCoodSize = 544;
   return state;
-}
-
-TColor At(const QtCanvas& canvas, int x, int y) {
-  return FromQColor(QColor(canvas.Image().pixel(x, y)));
 }
 
 TLineData Curve(int32_t x1, int32_t y1, int32_t mode, int32_t start, int32_t end) {

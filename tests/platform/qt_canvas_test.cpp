@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/gui/pixels.h"
+
 #include <QFontInfo>
 #include <vector>
 
@@ -13,10 +15,6 @@ namespace {
 constexpr TColor kBlue = 0xFF0000;
 constexpr TColor kRedColor = 0x0000FF;
 constexpr TColor kGreenish = 0x20A040;
-
-TColor At(const QtCanvas& canvas, int x, int y) {
-  return FromQColor(QColor(canvas.Image().pixel(x, y)));
-}
 
 // Every pixel of the row or column range, as colours.
 std::vector<TColor> Row(const QtCanvas& canvas, int y, int x0, int x1) {
