@@ -155,7 +155,6 @@ class TfrmMain : public QMainWindow, public EditorView {
   void ConnectOptions();
   int32_t HelpTopicOf(QObject* object) const;
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
   void PaintListRow(QPainter& painter, const QRect& rect, int row, bool selected);
 
   MainLayout layout_;

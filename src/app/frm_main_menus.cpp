@@ -293,18 +293,10 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     editor_->state.DrawState = 0;
     if ((mouse->modifiers() & Qt::ControlModifier) != 0) editor_->ClearPanels();
   }
-  // F1 on an open menu shows the topic of that menu's commands.
+  // F1 shows the topic of the window, control or open menu it was pressed in.
   if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
     HelpRequest(HelpTopicOf(watched));
     return true;
   }
   return QMainWindow::eventFilter(watched, event);
-}
-
-void TfrmMain::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1) {
-    HelpRequest(HelpTopicOf(QApplication::focusWidget()));
-    return;
-  }
-  QMainWindow::keyPressEvent(event);
 }

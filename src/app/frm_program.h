@@ -22,6 +22,9 @@ struct TProgram {
   TfrmSetCood frmSetCood2{&frmMain, "frmSetCood2"};
 
   explicit TProgram(Prompter* prompter = nullptr);
+  ~TProgram();
+  TProgram(const TProgram&) = delete;
+  TProgram& operator=(const TProgram&) = delete;
 };
 
 // Names the application the way the program presents itself.

@@ -311,3 +311,26 @@ TEST_F(MainWindowTest, HiddenEquationsLeaveTheListSamples) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, F1InAWindowShowsThatWindowsTopic) {
+  main().editor().state.ProgDirPath = MEVROLIN_SOURCE_DIR "/";
+  auto pressF1 = [](QWidget* w) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+  };
+  program.frmSettei.show();
+  pressF1(&program.frmSettei);
+  EXPECT_TRUE(main().helpWindow()->isVisible());
+  EXPECT_TRUE(main().helpWindow()->windowTitle().endsWith(QString::fromUtf8("設定メニュー")));
+  pressF1(main().lstShiki);
+  EXPECT_TRUE(main().helpWindow()->windowTitle().endsWith(QString::fromUtf8("グラフの一覧")));
+  pressF1(main().mnuRun);
+  EXPECT_TRUE(main().helpWindow()->windowTitle().endsWith(QString::fromUtf8("実行メニュー")));
+  pressF1(main().grpSettei);
+  EXPECT_TRUE(main().helpWindow()->windowTitle().endsWith(QString::fromUtf8("メイン画面")));
+  program.frmSettei.hide();
+}
+
+}  // namespace
