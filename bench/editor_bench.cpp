@@ -6,6 +6,13 @@
 #include "bench_app.h"
 #include "model/cp932.h"
 #include "platform/qt_canvas.h"
+#include "silent_prompter.h"
+
+// Puts the curves in place without a redraw each.
+class EditorTestAccess {
+ public:
+  static Work& WorkOf(Editor& editor) { return editor.work_; }
+};
 
 namespace {
 
@@ -17,19 +24,17 @@ class NullView : public EditorView {
   void ListChanged() override {}
   void FileInfoChanged() override {}
   void TextsChanged() override {}
-  void ProcessEvents(int32_t) override {}
-  void ShowPractice() override {}
-  bool ChooseUnitForPractice() override { return false; }
-  void ShowListMenu(int32_t, int32_t) override {}
-  std::string NewWorkTitle() override { return "bench"; }
-  bool PasteClipboardPicture(Canvas&) override { return false; }
 };
 
-class SilentPrompter : public Prompter {
+class NullServices : public HoldWait, public Clipboard, public WindowHost {
  public:
-  void Message(const std::string&) override {}
-  Answer Ask(const std::string&, bool) override { return Answer::Yes; }
-  std::optional<int32_t> ChooseColor(int32_t) override { return std::nullopt; }
+  void ProcessEvents(int32_t) override {}
+  void PutImage(const Canvas&) override {}
+  bool DrawImageOn(Canvas&) override { return false; }
+  void Show(ProgramWindow) override {}
+  std::optional<PracticeSet> ChooseUnitForPractice() override { return std::nullopt; }
+  void ShowPractice(const PracticeSet&) override {}
+  void ShowHelp(int32_t) override {}
 };
 
 void BM_DispAllLine(benchmark::State& bench) {
@@ -39,15 +44,17 @@ void BM_DispAllLine(benchmark::State& bench) {
   TableGrid grid(table), grid2(table2);
   NullView view;
   SilentPrompter prompter;
+  NullServices services;
   PlaneSettings settings;
-  Editor editor({plane, shiki, teisuu, henikiX, henikiY, sample, grid, grid2}, view, prompter,
-                settings);
-  editor.state.MaxCoodSize = 544;
+  Editor editor({plane, shiki, teisuu, henikiX, henikiY, sample, grid, grid2}, view,
+                EditorServices{prompter, services, services, services}, settings);
+  editor.SetLayout(1024, 740, 544);
   editor.FormShow();
+  Work& work = EditorTestAccess::WorkOf(editor);
   // 100 curves of every mode; every tenth selected, the last selected one a segment.
   for (int32_t i = 0; i < kMaxLines; ++i) {
-    editor.state.LineMode = i % 4;
-    TLineData line = editor.MakeLine({(i % 11) - 5 == 0 ? 6 : (i % 11) - 5, 1 + i % 7});
+    editor.Options().SetLineMode(i % 4);
+    TLineData line = editor.Mouse().MakeLine({(i % 11) - 5 == 0 ? 6 : (i % 11) - 5, 1 + i % 7});
     if (line.LMode == kModeSegment) {
       line.HenikiStart = (i % 5) - 4;
       line.HenikiEnd = line.HenikiStart + 3 + (i % 4);
@@ -57,13 +64,11 @@ void BM_DispAllLine(benchmark::State& bench) {
       line.HenikiEnd = (i % 9) - 4;
     }
     line.Shiki = EquationText(line, EquationForm::Standard);
-    editor.state.LineData[static_cast<std::size_t>(i)] = line;
-    editor.listItems.push_back(line.Shiki);
-    editor.listSelected.push_back(i % 10 == 1);
-    editor.state.LineCount = i + 1;
+    work.Add(line, EquationForm::Standard);
+    work.SetSelected(i, i % 10 == 1);
   }
   for (auto _ : bench) {
-    editor.DispAllLine();
+    editor.Display().DispAllLine();
     benchmark::DoNotOptimize(plane.Image().constBits());
     benchmark::DoNotOptimize(table.Image().constBits());
   }

@@ -16,19 +16,21 @@ namespace {
 
 constexpr int32_t kPlaneSize = 544;
 
-struct Work {
+struct PlotWork {
   EditorState state;
   PlaneSettings settings;
+  std::vector<TLineData> curves;
   std::vector<bool> selected;
 };
 
 // 100 curves of every mode, widths 1 and 2, every tenth selected.
-Work MakeWork() {
-  Work w;
+PlotWork MakeWork() {
+  PlotWork w;
   w.state.MaxCoodSize = kPlaneSize;
   w.state.Options.chkMaruX = true;
+  w.curves.resize(kMaxLines);
   for (int32_t i = 0; i < kMaxLines; ++i) {
-    TLineData& c = w.state.LineData[static_cast<size_t>(i)];
+    TLineData& c = w.curves[static_cast<size_t>(i)];
     c.X1 = (i % 11) - 5;
     if (c.X1 == 0) c.X1 = 6;
     c.Y1 = (i % 2 == 0 ? 1 : -1) * ((i % 7) + 1);
@@ -49,16 +51,15 @@ Work MakeWork() {
     }
     w.selected.push_back(i % 10 == 0);
   }
-  w.state.LineCount = kMaxLines;
   return w;
 }
 
-void FullRedraw(QtCanvas& canvas, Work& w) {
+void FullRedraw(QtCanvas& canvas, PlotWork& w) {
   const PlaneGeometry g = DrawCood(canvas, w.settings, w.state);
   canvas.SetPenMode(PenMode::Copy);
-  for (int32_t i = 0; i < w.state.LineCount; ++i) {
-    const TLineData& c = w.state.LineData[static_cast<size_t>(i)];
-    const bool selected = w.selected[static_cast<size_t>(i)];
+  for (std::size_t i = 0; i < w.curves.size(); ++i) {
+    const TLineData& c = w.curves[i];
+    const bool selected = w.selected[i];
     DrawLine(canvas, g, c, selected, w.state);
     if (selected) DrawLatticeMarks(canvas, g, c, w.state);
   }
@@ -84,7 +85,7 @@ class RunCollector : public QtCanvas {
 
 void BM_FullRedraw(benchmark::State& bench) {
   EnsureApplication();
-  Work w = MakeWork();
+  PlotWork w = MakeWork();
   QtCanvas canvas(kPlaneSize, kPlaneSize);
   for (auto _ : bench) {
     FullRedraw(canvas, w);
@@ -95,7 +96,7 @@ BENCHMARK(BM_FullRedraw)->Unit(benchmark::kMillisecond)->Repetitions(10)->Report
 
 void BM_FullRedrawFloor(benchmark::State& bench) {
   EnsureApplication();
-  Work w = MakeWork();
+  PlotWork w = MakeWork();
   RunCollector collector(kPlaneSize, kPlaneSize);
   FullRedraw(collector, w);
   int64_t segments = 0;
@@ -120,11 +121,11 @@ BENCHMARK(BM_FullRedrawFloor)
 // removes it) and drawn at its new place.
 void BM_RubberBandStep(benchmark::State& bench) {
   EnsureApplication();
-  Work w = MakeWork();
+  PlotWork w = MakeWork();
   QtCanvas canvas(kPlaneSize, kPlaneSize);
   FullRedraw(canvas, w);
   const PlaneGeometry g = ComputePlaneGeometry(w.settings, w.settings, w.state.MaxCoodSize);
-  TLineData dragged = w.state.LineData[0];
+  TLineData dragged = w.curves[0];
   dragged.X1 = 2;
   dragged.Y1 = 3;
   w.state.DragMode = 2;

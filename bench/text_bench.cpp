@@ -65,17 +65,17 @@ BENCHMARK(BM_DomainText);
 
 // a = 6: all values shown; a = 307 with integers only: 600 values are looked at for two.
 void BM_FillTable(benchmark::State& bench) {
-  EditorState state;
-  state.LineData[0].X1 = static_cast<int32_t>(bench.range(0));
-  state.LineData[0].Y1 = 1;
-  state.LineCount = 1;
-  state.Options.chkIntOnly = bench.range(1) != 0;
+  DisplayOptions options;
+  std::vector<TLineData> curves(1);
+  curves[0].X1 = static_cast<int32_t>(bench.range(0));
+  curves[0].Y1 = 1;
+  options.chkIntOnly = bench.range(1) != 0;
   NullCanvas canvas1;
   NullCanvas canvas2;
   TableGrid drgTable(canvas1);
   TableGrid drgTable2(canvas2);
   for (auto _ : bench) {
-    FillTable(drgTable, drgTable2, state, 0);
+    FillTable(drgTable, drgTable2, options, curves, 0);
     benchmark::DoNotOptimize(canvas1.count);
   }
 }

@@ -6,16 +6,10 @@
 #include <filesystem>
 #include <string>
 
+#include "silent_prompter.h"
 #include "storage/work_file.h"
 
 namespace {
-
-class SilentPrompter : public Prompter {
- public:
-  void Message(const std::string&) override {}
-  Answer Ask(const std::string&, bool) override { return Answer::Yes; }
-  std::optional<int32_t> ChooseColor(int32_t) override { return std::nullopt; }
-};
 
 DocumentBuffer HundredCurves() {
   DocumentBuffer buffer;
@@ -62,12 +56,9 @@ void BM_LoadLineFile100(benchmark::State& state) {
   DocumentBuffer source = HundredCurves();
   SilentPrompter prompter;
   SaveLineFile("bench", name, source, prompter);
-  std::array<TLineData, kMaxLines + 1> lineData{};
-  std::vector<std::string> items;
-  DocumentBuffer buffer;
+  Work work;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(
-        LoadLineFile(name, EquationForm::Standard, prompter, lineData, items, buffer));
+    benchmark::DoNotOptimize(LoadLineFile(name, EquationForm::Standard, prompter, work));
   }
   std::filesystem::remove_all(folder);
 }

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "model/prompter.h"
+#include "services/prompter.h"
 
 class THelpWindow : public QDialog {
   Q_OBJECT
@@ -14,9 +14,9 @@ class THelpWindow : public QDialog {
  public:
   explicit THelpWindow(QWidget* parent);
 
-  // Reads the help file with the program folder (as the platform names it) as the current
-  // directory, restored afterwards, and shows the topic; a missing or unreadable file is
-  // reported through the prompter.
+  // Reads the help file from the program folder (as the platform names it, ending in its
+  // separator) and shows the topic; a missing or unreadable file is reported through the
+  // prompter.
   bool ShowTopic(const std::string& progDirPath, int32_t topic, Prompter& prompter);
 
   QTextBrowser* text;

@@ -1,27 +1,20 @@
 #include "app/frm_main.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QStyledItemDelegate>
-#include <QThread>
 
 #include "app/app_info.h"
-#include "app/frm_help.h"
-#include "app/frm_program.h"
-#include "app/frm_windows.h"
-#include "app/program_folder.h"
 #include "model/cp932.h"
 #include "platform/cursors.h"
 #include "platform/qt_prompter.h"
 #include "platform/qt_text.h"
-#include "render/line_sample.h"
+#include "storage/program_folder.h"
 
 namespace {
 
@@ -51,7 +44,9 @@ class ListRowDelegate : public QStyledItemDelegate {
   TfrmMain* window_;
 };
 
-TfrmMain::TfrmMain(Prompter* prompter, QWidget* parent) : QMainWindow(parent) {
+TfrmMain::TfrmMain(Prompter* prompter, WindowHost& windows, const PlaneSettings& planeSettings,
+                   QWidget* parent)
+    : QMainWindow(parent), windows_(windows) {
   setObjectName("frmMain");
   if (prompter == nullptr) {
     ownPrompter_ = std::make_unique<QtPrompter>(this);
@@ -62,30 +57,18 @@ TfrmMain::TfrmMain(Prompter* prompter, QWidget* parent) : QMainWindow(parent) {
   tableGrid2_ = std::make_unique<TableGrid>(table2Canvas);
   EditorSurfaces surfaces{planeCanvas,   shikiCanvas,  teisuuCanvas, henikiXCanvas,
                           henikiYCanvas, sampleCanvas, *tableGrid_,  *tableGrid2_};
-  editor_ = std::make_unique<Editor>(surfaces, *this, *prompter_, defaultPlaneSettings_);
+  editor_ = std::make_unique<Editor>(
+      surfaces, *this, EditorServices{*prompter_, holdWait_, clipboard_, windows_}, planeSettings);
   FormCreate();
 }
 
 TfrmMain::~TfrmMain() = default;
 
-void TfrmMain::SetCompanions(TProgram* program) {
-  program_ = program;
-  editor_->UsePlaneSettings(program->frmSetCood.Settings);
-  FileInfoChanged();
-}
-
 // ---- creation: layout from the screen size ----
 
 void TfrmMain::FormCreate() {
-  EditorState& s = editor_->state;
-  s.CurFileName = kDefaultFileName;
-  s.LineMode = kModeWhole;
-  s.FixedColor = kAutoColor;
-  s.LineWidth = 1;
-  s.CurIncStart = true;
-  s.CurIncEnd = true;
-  s.PrevPoint = {};
-
+  // The editor's state starts with the defaults of a new window (file name, whole-curve mode,
+  // automatic colour, width 1, both ends included).
   for (int i = 0; i < 7; ++i)
     cursors_[static_cast<std::size_t>(i + 1)] = LoadCursorResource(kCursorNames[i]);
 
@@ -94,9 +77,7 @@ void TfrmMain::FormCreate() {
   layout_ = ComputeMainLayout(screenSize.width(), screenSize.height());
   move(0, 0);
   resize(layout_.W, layout_.H);
-  editor_->windowWidth = layout_.W;
-  editor_->windowHeight = layout_.H;
-  s.MaxCoodSize = layout_.MaxCoodSize;
+  editor_->SetLayout(layout_.W, layout_.H, layout_.MaxCoodSize);
 
   auto* central = new QWidget(this);
   central->setObjectName("frmMainSurface");
@@ -113,23 +94,7 @@ void TfrmMain::FormCreate() {
   imgCood->setGeometry(layout_.imgCood.left, layout_.imgCood.top, layout_.imgCood.width,
                        layout_.imgCood.height);
   imgCood->setCursor(cursors_[5]);
-  connect(imgCood, &ImageView::MouseDown, this,
-          [this](Qt::MouseButton b, Qt::KeyboardModifiers, int x, int y) {
-            editor_->MouseDown(b == Qt::LeftButton    ? MouseButton::Left
-                               : b == Qt::RightButton ? MouseButton::Right
-                                                      : MouseButton::Middle,
-                               x, y);
-          });
-  connect(imgCood, &ImageView::MouseUp, this, [this](Qt::MouseButton b, int x, int y) {
-    editor_->MouseUp(b == Qt::LeftButton    ? MouseButton::Left
-                     : b == Qt::RightButton ? MouseButton::Right
-                                            : MouseButton::Middle,
-                     x, y);
-  });
-  connect(imgCood, &ImageView::MouseMove, this, [this](int x, int y) { editor_->MouseMove(x, y); });
-  connect(imgCood, &ImageView::DoubleClick, this, [this](Qt::MouseButton b, int x, int y) {
-    editor_->DoubleClick(b == Qt::LeftButton ? MouseButton::Left : MouseButton::Right, x, y);
-  });
+  ConnectPlane();
 
   drgTable = new ImageView(central);
   drgTable->setObjectName("drgTable");
@@ -153,24 +118,45 @@ void TfrmMain::FormCreate() {
   lstShiki->viewport()->installEventFilter(this);
   connect(lstShiki, &QListWidget::itemSelectionChanged, this, [this]() {
     if (inListUpdate_) return;
+    std::vector<bool> selected(static_cast<std::size_t>(lstShiki->count()));
     for (int i = 0; i < lstShiki->count(); ++i) {
-      editor_->listSelected[static_cast<std::size_t>(i)] = lstShiki->item(i)->isSelected();
+      selected[static_cast<std::size_t>(i)] = lstShiki->item(i)->isSelected();
     }
-    editor_->ListClick();
+    editor_->List().SelectionChanged(selected);
   });
 
   CreatePanels();
   CreateOptions();
   CreateCommandButtons();
   CreateMenus();
-  help_ = new THelpWindow(this);
   // The core keeps the folder as CP932 like every other name; the file layer converts back.
   const std::string folder = CurrentProgramFolder();
-  editor_->state.ProgDir = ToCp932(folder);
-  editor_->state.ProgDirPath = folder;
-  editor_->state.OnCDROM = IsOnReadOnlyMedium(folder);
-  DispFileInfo(editor_->shownTitle.empty() ? QString() : ToQString(editor_->shownTitle),
-               U(kDefaultFileName), 0);
+  editor_->SetProgramFolder(ToCp932(folder), folder, IsOnReadOnlyMedium(folder));
+  editor_->DispFileInfo(std::string(), editor_->State().CurFileName, 0);
+}
+
+namespace {
+
+MouseButton ButtonOf(Qt::MouseButton b) {
+  return b == Qt::LeftButton    ? MouseButton::Left
+         : b == Qt::RightButton ? MouseButton::Right
+                                : MouseButton::Middle;
+}
+
+}  // namespace
+
+void TfrmMain::ConnectPlane() {
+  PlaneMouse& mouse = editor_->Mouse();
+  connect(imgCood, &ImageView::MouseDown, this,
+          [&mouse](Qt::MouseButton b, Qt::KeyboardModifiers, int x, int y) {
+            mouse.MouseDown(ButtonOf(b), x, y);
+          });
+  connect(imgCood, &ImageView::MouseUp, this,
+          [&mouse](Qt::MouseButton b, int x, int y) { mouse.MouseUp(ButtonOf(b), x, y); });
+  connect(imgCood, &ImageView::MouseMove, this, [&mouse](int x, int y) { mouse.MouseMove(x, y); });
+  connect(imgCood, &ImageView::DoubleClick, this, [&mouse](Qt::MouseButton b, int x, int y) {
+    mouse.DoubleClick(b == Qt::LeftButton ? MouseButton::Left : MouseButton::Right, x, y);
+  });
 }
 
 void TfrmMain::CreateToolBar() {
@@ -201,7 +187,8 @@ void TfrmMain::CreateToolBar() {
     (*m.button)->setCheckable(true);
     (*m.button)->setAutoExclusive(true);
     const int32_t mode = m.mode;
-    connect(*m.button, &QToolButton::clicked, this, [this, mode]() { editor_->SetLineMode(mode); });
+    connect(*m.button, &QToolButton::clicked, this,
+            [this, mode]() { editor_->Options().SetLineMode(mode); });
   }
   x += 4;
   edtLineMode = new QLineEdit(pnlMain);
@@ -292,21 +279,6 @@ void TfrmMain::CreateOptions() {
   ConnectOptions();
 }
 
-void TfrmMain::SyncOptions() {
-  DisplayOptions& o = editor_->state.Options;
-  o.chkDataTable = chkDataTable->isChecked();
-  o.chkShiki = chkShiki->isChecked();
-  o.chkDispHeniki = chkDispHeniki->isChecked();
-  o.chkIntOnly = chkIntOnly->isChecked();
-  o.chkNidan = chkNidan->isChecked();
-  o.chkMaruX = chkMaruX->isChecked();
-  o.chkJikuColor = chkJikuColor->isChecked();
-  o.chkRanColor = chkRanColor->isChecked();
-  o.chkHandle = chkHandle->isChecked();
-  o.chkTensen = chkTensen->isChecked();
-  editor_->state.TensenFlag = o.chkTensen;
-}
-
 // ---- first show ----
 
 void TfrmMain::showEvent(QShowEvent* event) {
@@ -317,17 +289,15 @@ void TfrmMain::showEvent(QShowEvent* event) {
 }
 
 void TfrmMain::FormShow() {
-  SyncOptions();
   drgTable->setVisible(chkDataTable->isChecked());
   editor_->FormShow();
   spdAll->setChecked(true);
-  editor_->OnDataTableClicked(chkDataTable->isChecked());
+  editor_->Options().OnDataTableClicked(chkDataTable->isChecked());
   FuncLocked = true;
   btnLockedClick();
   btnHyoujunClick();
-  editor_->OnRanColorClicked(chkRanColor->isChecked());
+  editor_->Options().OnRanColorClicked(chkRanColor->isChecked());
   chkNidanClick();
-  editor_->state.NewFileFlag = true;
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
@@ -336,7 +306,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 }
 
 void TfrmMain::mouseMoveEvent(QMouseEvent* event) {
-  editor_->FormMouseMove();
+  editor_->Mouse().FormMouseMove();
   QMainWindow::mouseMoveEvent(event);
 }
 
@@ -361,70 +331,31 @@ void TfrmMain::SetPlaneCursor(int32_t number) {
 
 void TfrmMain::ListChanged() {
   inListUpdate_ = true;
-  const auto count = static_cast<int>(editor_->listItems.size());
+  const Work& work = editor_->OpenWork();
+  const int count = work.Count();
   while (lstShiki->count() > count) delete lstShiki->takeItem(lstShiki->count() - 1);
   while (lstShiki->count() < count) lstShiki->addItem(QString());
   for (int i = 0; i < count; ++i) {
     QListWidgetItem* item = lstShiki->item(i);
-    item->setText(ToQString(editor_->listItems[static_cast<std::size_t>(i)]));
-    item->setSelected(editor_->listSelected[static_cast<std::size_t>(i)]);
+    item->setText(ToQString(work.ListItems()[static_cast<std::size_t>(i)]));
+    item->setSelected(work.IsSelected(i));
   }
   lstShiki->viewport()->update();
   inListUpdate_ = false;
 }
 
 void TfrmMain::FileInfoChanged() {
-  const QString fileName = ToQString(editor_->shownFileName);
+  const ShownFileInfo& shown = editor_->ShownFile();
+  const QString fileName = ToQString(shown.fileName);
   setWindowTitle(U(kMainCaptionPrefix) + fileName);
-  if (program_ != nullptr) {
-    program_->frmTangen.lblTangen->setText(ToQString(editor_->shownTitle));
-    program_->frmTangen.lblFileName->setText(fileName);
-    program_->frmTangen.lblNline->setText(QString::number(editor_->shownCount));
-  }
+  Q_EMIT FileInfoShown(ToQString(shown.title), fileName, shown.count);
 }
 
 void TfrmMain::TextsChanged() {
-  edtLineMode->setText(ToQString(editor_->edtLineMode));
-  edtHeniki->setText(ToQString(editor_->edtHeniki));
-  edtCood->setText(ToQString(editor_->edtCood));
-}
-
-void TfrmMain::ProcessEvents(int32_t milliseconds) {
-  QElapsedTimer timer;
-  timer.start();
-  while (timer.elapsed() < milliseconds) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    QThread::msleep(5);
-  }
-}
-
-void TfrmMain::ShowListMenu(int32_t x, int32_t y) { pumShiki->popup(QPoint(x, y)); }
-
-void TfrmMain::ShowPractice() {
-  if (program_ != nullptr) program_->frmRenshu.exec();
-}
-
-bool TfrmMain::ChooseUnitForPractice() {
-  // The unit library window fills the practice set when it is closed with OK.
-  return program_ != nullptr && program_->frmTangenOpen.exec() == QDialog::Accepted;
-}
-
-std::string TfrmMain::NewWorkTitle() {
-  if (program_ != nullptr) return FromQString(program_->frmNewWork.edtTangen->text());
-  return ToCp932("新しい単元");
-}
-
-bool TfrmMain::PasteClipboardPicture(Canvas& plane) {
-  const QImage picture = QGuiApplication::clipboard()->image();
-  if (picture.isNull()) return false;
-  QPainter painter(&planeCanvas.Image());
-  painter.drawImage(0, 0, picture);
-  (void)plane;
-  return true;
-}
-
-void TfrmMain::DispFileInfo(const QString& title, const QString& fileName, int count) {
-  editor_->DispFileInfo(FromQString(title), FromQString(fileName), count);
+  const ToolBarTexts& texts = editor_->Texts();
+  edtLineMode->setText(ToQString(texts.edtLineMode));
+  edtHeniki->setText(ToQString(texts.edtHeniki));
+  edtCood->setText(ToQString(texts.edtCood));
 }
 
 // ---- the graph list's rows ----
@@ -432,16 +363,17 @@ void TfrmMain::DispFileInfo(const QString& title, const QString& fileName, int c
 void TfrmMain::PaintListRow(QPainter& painter, const QRect& rect, int row, bool selected) {
   const QColor back = selected ? lstShiki->palette().highlight().color() : QColor(Qt::white);
   painter.fillRect(rect, back);
-  const auto i = static_cast<std::size_t>(row);
-  if (i >= editor_->listItems.size()) return;
-  const TLineData& line = editor_->state.LineData[i];
-  if (line.LMode < 4) {
+  const Work& work = editor_->OpenWork();
+  if (row < 0 || row >= work.Count()) return;
+  if (work.Curve(row).LMode < 4) {
     QtCanvas sample(45, kListRowHeight);
     sample.FillRect(PixelRect{0, 0, 45, kListRowHeight}, FromQColor(back));
-    DrawLineSample(sample, line, 0, editor_->state, *prompter_);
+    editor_->Display().DrawListSample(sample, row);
     painter.drawImage(rect.left(), rect.top(), sample.Image());
   }
-  std::string text = editor_->state.Options.chkShiki ? editor_->listItems[i] : std::string();
+  std::string text = editor_->State().Options.chkShiki
+                         ? work.ListItems()[static_cast<std::size_t>(row)]
+                         : std::string();
   if (text.size() < kListTextColumns) text.resize(kListTextColumns, ' ');
   QFont font(U("ＭＳ ゴシック"));
   font.setPixelSize(16);

@@ -1,5 +1,6 @@
 // frmMain: the graph editor, the program's main window. It lays itself out from the screen
-// size, owns the images the editor draws on and turns Qt events into calls on the Editor.
+// size, owns the images the editor draws on and turns Qt events into calls on the Editor. The
+// program's other windows are reached through the WindowHost it is given.
 #pragma once
 
 #include <QCheckBox>
@@ -15,30 +16,28 @@
 #include "app/main_layout.h"
 #include "platform/image_view.h"
 #include "platform/qt_canvas.h"
+#include "platform/qt_clipboard.h"
+#include "platform/qt_hold_wait.h"
 #include "render/plane_settings.h"
 
 class QMenu;
 class QPushButton;
 class QSpinBox;
 class QtPrompter;
-class THelpWindow;
-struct TProgram;
 
 class TfrmMain : public QMainWindow, public EditorView {
   Q_OBJECT
 
  public:
-  // prompter: where messages and questions go; the window's own dialogs when null.
-  explicit TfrmMain(Prompter* prompter = nullptr, QWidget* parent = nullptr);
+  // prompter: where messages and questions go; the window's own dialogs when null. windows:
+  // the program's other windows. planeSettings: what the main plane is drawn from.
+  TfrmMain(Prompter* prompter, WindowHost& windows, const PlaneSettings& planeSettings,
+           QWidget* parent = nullptr);
   ~TfrmMain() override;
 
-  // The program's other windows, created after the main window.
-  void SetCompanions(TProgram* program);
-
   Editor& editor() { return *editor_; }
-  // Shows the title and file name of the open work; the caption names the file.
-  void DispFileInfo(const QString& title, const QString& fileName, int count);
   const MainLayout& layoutFigures() const { return layout_; }
+  Prompter& prompter() { return *prompter_; }
 
   // EditorView
   void PlanePlaced(int32_t left, int32_t top, int32_t width, int32_t height) override;
@@ -47,12 +46,6 @@ class TfrmMain : public QMainWindow, public EditorView {
   void ListChanged() override;
   void FileInfoChanged() override;
   void TextsChanged() override;
-  void ProcessEvents(int32_t milliseconds) override;
-  void ShowListMenu(int32_t x, int32_t y) override;
-  void ShowPractice() override;
-  bool ChooseUnitForPractice() override;
-  std::string NewWorkTitle() override;
-  bool PasteClipboardPicture(Canvas& plane) override;
 
   // Controls, by the names the program gives them.
   QWidget* pnlMain = nullptr;
@@ -126,7 +119,6 @@ class TfrmMain : public QMainWindow, public EditorView {
   void btnIppanClick();
   void chkNidanClick();
   void HelpRequest(int32_t topic);
-  THelpWindow* helpWindow() const { return help_; }
 
   // The images behind the views.
   QtCanvas planeCanvas{576, 576};
@@ -137,6 +129,10 @@ class TfrmMain : public QMainWindow, public EditorView {
   QtCanvas sampleCanvas{40, 24};
   QtCanvas tableCanvas{367, 65};
   QtCanvas table2Canvas{367, 65};
+
+ Q_SIGNALS:
+  // The open work's shown title, file name and curve count changed.
+  void FileInfoShown(const QString& title, const QString& fileName, int count);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -149,10 +145,10 @@ class TfrmMain : public QMainWindow, public EditorView {
   void CreateToolBar();
   void CreatePanels();
   void CreateOptions();
-  void SyncOptions();
   void CreateMenus();
   void CreateCommandButtons();
   void ConnectOptions();
+  void ConnectPlane();
   int32_t HelpTopicOf(QObject* object) const;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void PaintListRow(QPainter& painter, const QRect& rect, int row, bool selected);
@@ -160,12 +156,12 @@ class TfrmMain : public QMainWindow, public EditorView {
   MainLayout layout_;
   std::unique_ptr<QtPrompter> ownPrompter_;
   Prompter* prompter_ = nullptr;
-  PlaneSettings defaultPlaneSettings_;
+  WindowHost& windows_;
+  QtHoldWait holdWait_;
+  QtClipboard clipboard_;
   std::unique_ptr<TableGrid> tableGrid_;
   std::unique_ptr<TableGrid> tableGrid2_;
   std::unique_ptr<Editor> editor_;
-  TProgram* program_ = nullptr;
-  THelpWindow* help_ = nullptr;
   std::array<QCursor, 8> cursors_;
   bool shown_ = false;
   bool inListUpdate_ = false;

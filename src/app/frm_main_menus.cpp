@@ -2,7 +2,6 @@
 // handlers, help requests and the function lock.
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -10,11 +9,9 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "app/frm_help.h"
 #include "app/frm_main.h"
-#include "app/frm_program.h"
-#include "app/help_file.h"
 #include "platform/qt_text.h"
+#include "storage/help_file.h"
 
 namespace {
 
@@ -37,6 +34,8 @@ void TfrmMain::CreateMenus() {
     return a;
   };
   Editor& e = *editor_;
+  GraphList& list = editor_->List();
+  WindowHost& windows = windows_;
 
   mnuFile = menu("mnuFile", "ﾌｧｲﾙ(&F)", kHelpFileMenu);
   // The file commands open, save and start works; they act once the unit library is in place.
@@ -46,33 +45,29 @@ void TfrmMain::CreateMenus() {
   item(mnuFile, "mnuSaveFile", "上書き保存(&S)", [] {});
   item(mnuFile, "mnuSave", "名前を付けて保存(&A)", [] {});
   mnuFile->addSeparator();
-  item(mnuFile, "mnuPrint", "印刷(&P)", [this] {
-    if (program_ != nullptr) program_->frmPrint.exec();
-  });
+  item(mnuFile, "mnuPrint", "印刷(&P)", [&windows] { windows.Show(ProgramWindow::Print); });
   mnuFile->addSeparator();
   item(mnuFile, "mnuEnd", "終了(&X)", [this] { close(); });
 
   mnuEdit = menu("mnuEdit", "編集(&E)", kHelpEditMenu);
-  item(mnuEdit, "mnuTetsei", "訂正(&C)", [&e] { e.DeleteSelected(); });
+  item(mnuEdit, "mnuTetsei", "訂正(&C)", [&list] { list.DeleteSelected(); });
   item(mnuEdit, "mnuShoukyo", "全部消去(&A)", [&e] { e.EraseAll(); });
   mnuEdit->addSeparator();
-  item(mnuEdit, "mnuSelectAll", "すべて選択(&S)", [&e] { e.SelectAll(); });
-  item(mnuEdit, "mnuCancel", "選択解除(&U)", [&e] { e.CancelSelection(); });
+  item(mnuEdit, "mnuSelectAll", "すべて選択(&S)", [&list] { list.SelectAll(); });
+  item(mnuEdit, "mnuCancel", "選択解除(&U)", [&list] { list.CancelSelection(); });
   mnuEdit->addSeparator();
-  item(mnuEdit, "mnuClipBoard", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)",
-       [this] { QGuiApplication::clipboard()->setImage(planeCanvas.Image()); });
-  item(mnuEdit, "mnuPaste", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞから貼り付け(&P)", [&e] { e.PasteBitmap(); });
-  item(mnuEdit, "mnuClearBitMap", "ﾋﾞｯﾄﾏｯﾌﾟのｸﾘｱ(&B)", [&e] { e.ClearBitmap(); });
+  item(mnuEdit, "mnuClipBoard", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)", [&list] { list.CopyPlane(); });
+  item(mnuEdit, "mnuPaste", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞから貼り付け(&P)", [&list] { list.PasteBitmap(); });
+  item(mnuEdit, "mnuClearBitMap", "ﾋﾞｯﾄﾏｯﾌﾟのｸﾘｱ(&B)", [&list] { list.ClearBitmap(); });
 
   mnuSettei = menu("mnuSettei", "設定(&S)", kHelpSettingsMenu);
-  item(mnuSettei, "mnuSetSenshu", "線の種類(&K)", [this] {
-    if (program_ != nullptr) program_->frmSettei.show();
-    editor_->SetLineMode(editor_->state.LineMode);
+  item(mnuSettei, "mnuSetSenshu", "線の種類(&K)", [&windows, &e] {
+    windows.Show(ProgramWindow::LineKind);
+    e.Options().SetLineMode(e.State().LineMode);
   });
-  item(mnuSettei, "mnuSetColor", "線の色(&C)", [&e] { e.SetFixedColor(); });
-  item(mnuSettei, "mnuSetCood", "座標の設定(&S)", [this] {
-    if (program_ != nullptr) program_->frmSetCood.show();
-  });
+  item(mnuSettei, "mnuSetColor", "線の色(&C)", [&list] { list.SetFixedColor(); });
+  item(mnuSettei, "mnuSetCood", "座標の設定(&S)",
+       [&windows] { windows.Show(ProgramWindow::PlaneSettings); });
   mnuSettei->addSeparator();
   mnuHandle = item(mnuSettei, "mnuHandle", "四角ﾊﾝﾄﾞﾙ(&H)", [this] { chkHandle->click(); });
   mnuHandle->setCheckable(true);
@@ -86,40 +81,33 @@ void TfrmMain::CreateMenus() {
   item(mnuRun, "mnuRenshu", "練習(&E)", [&e] { e.PracticeCommand(); });
 
   mnuDisplay = menu("mnuDisplay", "表示(&V)", kHelpDisplayMenu);
-  item(mnuDisplay, "mnuShowTangen", "単元の内容(&U)", [this] {
-    if (program_ == nullptr) return;
-    QStringList lines;
-    for (const auto& line : editor_->buffer.Lines()) lines << ToQString(line);
-    program_->frmTangen.memFile->setPlainText(lines.join('\n'));
-    program_->frmTangen.exec();
-  });
-  item(mnuDisplay, "mnuShowRecord", "練習の記録(&R)", [this] {
-    if (program_ != nullptr) program_->frmKiroku.exec();
-  });
+  item(mnuDisplay, "mnuShowTangen", "単元の内容(&U)",
+       [&windows] { windows.Show(ProgramWindow::UnitContents); });
+  item(mnuDisplay, "mnuShowRecord", "練習の記録(&R)",
+       [&windows] { windows.Show(ProgramWindow::Records); });
   item(mnuDisplay, "mnuReDisplay", "再表示(&D)", [] {});
 
   mnuHelp = menu("mnuHelp", "ﾍﾙﾌﾟ(&H)", kHelpContents);
   item(mnuHelp, "mnuShowHelp", "使い方(&U)", [this] { HelpRequest(kHelpContents); });
   item(mnuHelp, "mnuOnePoint", "ワンポイント(&P)", [this] { HelpRequest(kHelpOnePoint); });
   mnuHelp->addSeparator();
-  item(mnuHelp, "mnuShowAbout", "ﾊﾞｰｼﾞｮﾝ情報(&A)", [this] {
-    if (program_ != nullptr) program_->frmVersion.exec();
-  });
+  item(mnuHelp, "mnuShowAbout", "ﾊﾞｰｼﾞｮﾝ情報(&A)",
+       [&windows] { windows.Show(ProgramWindow::About); });
 
   pumShiki = new QMenu(this);
   pumShiki->setObjectName("pumShiki");
   pumShiki->setProperty("helpTopic", kHelpGraphList);
   pumShiki->installEventFilter(this);
-  item(pumShiki, "pumDelete", "削除", [&e] { e.DeleteSelected(); });
-  item(pumShiki, "mnuChangeColor", "色を変える", [&e] { e.ChangeColorOfSelected(); });
+  item(pumShiki, "pumDelete", "削除", [&list] { list.DeleteSelected(); });
+  item(pumShiki, "mnuChangeColor", "色を変える", [&list] { list.ChangeColorOfSelected(); });
   QMenu* widths = pumShiki->addMenu(U("線の太さを変える"));
   widths->setObjectName("mnuChangeWidth");
-  item(widths, "W1", "1", [&e] { e.ChangeWidthOfSelected(1); });
-  item(widths, "W2", "2", [&e] { e.ChangeWidthOfSelected(2); });
-  item(widths, "W3", "3", [&e] { e.ChangeWidthOfSelected(3); });
+  item(widths, "W1", "1", [&list] { list.ChangeWidthOfSelected(1); });
+  item(widths, "W2", "2", [&list] { list.ChangeWidthOfSelected(2); });
+  item(widths, "W3", "3", [&list] { list.ChangeWidthOfSelected(3); });
   pumShiki->addSeparator();
-  item(pumShiki, "pumSelectAll", "すべて選択", [&e] { e.SelectAll(); });
-  item(pumShiki, "pumCancel", "選択解除", [&e] { e.CancelSelection(); });
+  item(pumShiki, "pumSelectAll", "すべて選択", [&list] { list.SelectAll(); });
+  item(pumShiki, "pumCancel", "選択解除", [&list] { list.CancelSelection(); });
 
   setProperty("helpTopic", kHelpMainWindow);
   lstShiki->setProperty("helpTopic", kHelpGraphList);
@@ -137,6 +125,9 @@ void TfrmMain::CreateCommandButtons() {
     return b;
   };
   Editor& e = *editor_;
+  GraphList& list = editor_->List();
+  EditorOptions& options = editor_->Options();
+  PlaneMouse& mouse = editor_->Mouse();
   spdOpenFile = tool("spdOpenFile", "単元名で開く", "開");
   spdOverWrite = tool("spdOverWrite", "上書き保存", "保");
   spdLineColor = tool("spdLineColor", "固定ｶﾗｰの設定", "色");
@@ -147,16 +138,15 @@ void TfrmMain::CreateCommandButtons() {
   spdKiroku = tool("spdKiroku", "記録の表示", "記");
   // Enabled at first show by the function lock.
   for (QToolButton* b : {spdOverWrite, spdTest, spdRenshu, spdKiroku}) b->setEnabled(false);
-  connect(spdLineColor, &QToolButton::clicked, this, [&e] { e.SetFixedColor(); });
-  connect(spdTeisei, &QToolButton::clicked, this, [&e] { e.DeleteSelected(); });
+  connect(spdLineColor, &QToolButton::clicked, this, [&list] { list.SetFixedColor(); });
+  connect(spdTeisei, &QToolButton::clicked, this, [&list] { list.DeleteSelected(); });
   connect(spdShoukyo, &QToolButton::clicked, this, [&e] { e.EraseAll(); });
   connect(spdTest, &QToolButton::clicked, this, [&e] { e.TestCommand(); });
   connect(spdRenshu, &QToolButton::clicked, this, [&e] { e.PracticeCommand(); });
-  connect(spdKiroku, &QToolButton::clicked, this, [this] {
-    if (program_ != nullptr) program_->frmKiroku.exec();
-  });
-  connect(spdSample, &QToolButton::clicked, this, [&e] { e.SampleButtonClick(); });
-  connect(imgSample, &ImageView::Clicked, this, [&e] { e.SampleImageClick(); });
+  connect(spdKiroku, &QToolButton::clicked, this,
+          [this] { windows_.Show(ProgramWindow::Records); });
+  connect(spdSample, &QToolButton::clicked, this, [&options] { options.SampleButtonClick(); });
+  connect(imgSample, &ImageView::Clicked, this, [&options] { options.SampleImageClick(); });
 
   btnLocked = new QToolButton(pnlMain);
   btnLocked->setObjectName("btnLocked");
@@ -180,12 +170,15 @@ void TfrmMain::CreateCommandButtons() {
   BitBtn1 = push("BitBtn1", "選択解除", 414, 80);
   connect(btnHyoujun, &QPushButton::clicked, this, &TfrmMain::btnHyoujunClick);
   connect(btnIppan, &QPushButton::clicked, this, &TfrmMain::btnIppanClick);
-  connect(btnUp, &QPushButton::clicked, this, [&e] { e.ShiftLine(ShiftDirection::Up); });
-  connect(btnDown, &QPushButton::clicked, this, [&e] { e.ShiftLine(ShiftDirection::Down); });
-  connect(btnLeft, &QPushButton::clicked, this, [&e] { e.ShiftLine(ShiftDirection::Left); });
-  connect(btnRight, &QPushButton::clicked, this, [&e] { e.ShiftLine(ShiftDirection::Right); });
-  connect(btnSelectAll, &QPushButton::clicked, this, [&e] { e.SelectAll(); });
-  connect(BitBtn1, &QPushButton::clicked, this, [&e] { e.CancelSelection(); });
+  connect(btnUp, &QPushButton::clicked, this, [&mouse] { mouse.ShiftLine(ShiftDirection::Up); });
+  connect(btnDown, &QPushButton::clicked, this,
+          [&mouse] { mouse.ShiftLine(ShiftDirection::Down); });
+  connect(btnLeft, &QPushButton::clicked, this,
+          [&mouse] { mouse.ShiftLine(ShiftDirection::Left); });
+  connect(btnRight, &QPushButton::clicked, this,
+          [&mouse] { mouse.ShiftLine(ShiftDirection::Right); });
+  connect(btnSelectAll, &QPushButton::clicked, this, [&list] { list.SelectAll(); });
+  connect(BitBtn1, &QPushButton::clicked, this, [&list] { list.CancelSelection(); });
 
   chkKeishiki = new QCheckBox(U("式の表示形式"), centralWidget());
   chkKeishiki->setObjectName("chkKeishiki");
@@ -196,40 +189,40 @@ void TfrmMain::CreateCommandButtons() {
   spnMaruRad->setRange(0, 8);
   spnMaruRad->setValue(5);
   spnMaruRad->hide();
-  connect(spnMaruRad, &QSpinBox::valueChanged, this, [&e](int v) { e.OnMaruRadChanged(v); });
+  connect(spnMaruRad, &QSpinBox::valueChanged, this,
+          [&options](int v) { options.OnMaruRadChanged(v); });
 }
 
 void TfrmMain::ConnectOptions() {
-  Editor& e = *editor_;
-  auto redraw = [this] {
-    SyncOptions();
-    editor_->DispAllLine();
+  EditorOptions& o = editor_->Options();
+  auto redraw = [this, &o](QCheckBox* box, RedrawOption option) {
+    connect(box, &QCheckBox::clicked, this,
+            [&o, option](bool on) { o.OnRedrawOptionClicked(option, on); });
   };
-  connect(chkDataTable, &QCheckBox::clicked, this, [&e](bool on) { e.OnDataTableClicked(on); });
-  connect(chkShiki, &QCheckBox::clicked, this, [&e](bool on) { e.OnShikiClicked(on); });
-  connect(chkDispHeniki, &QCheckBox::clicked, this, [&e](bool on) { e.OnDispHenikiClicked(on); });
-  connect(chkIntOnly, &QCheckBox::clicked, this, redraw);
-  connect(chkMaruX, &QCheckBox::clicked, this, redraw);
-  connect(chkJikuColor, &QCheckBox::clicked, this, redraw);
-  connect(chkRanColor, &QCheckBox::clicked, this, [&e](bool on) { e.OnRanColorClicked(on); });
+  connect(chkDataTable, &QCheckBox::clicked, this, [&o](bool on) { o.OnDataTableClicked(on); });
+  connect(chkShiki, &QCheckBox::clicked, this, [&o](bool on) { o.OnShikiClicked(on); });
+  connect(chkDispHeniki, &QCheckBox::clicked, this, [&o](bool on) { o.OnDispHenikiClicked(on); });
+  redraw(chkIntOnly, RedrawOption::IntOnly);
+  redraw(chkMaruX, RedrawOption::MaruX);
+  redraw(chkJikuColor, RedrawOption::JikuColor);
+  connect(chkRanColor, &QCheckBox::clicked, this, [&o](bool on) { o.OnRanColorClicked(on); });
   connect(chkNidan, &QCheckBox::clicked, this, &TfrmMain::chkNidanClick);
-  connect(chkHandle, &QCheckBox::clicked, this, [this, redraw](bool on) {
+  connect(chkHandle, &QCheckBox::clicked, this, [this, &o](bool on) {
     if (mnuHandle != nullptr) mnuHandle->setChecked(on);
-    redraw();
+    o.OnRedrawOptionClicked(RedrawOption::Handle, on);
   });
-  connect(chkTensen, &QCheckBox::clicked, this, [this](bool on) {
+  connect(chkTensen, &QCheckBox::clicked, this, [this, &o](bool on) {
     if (mnuTensen != nullptr) mnuTensen->setChecked(on);
-    editor_->OnTensenClicked(on);
+    o.OnTensenClicked(on);
   });
 }
 
 void TfrmMain::chkNidanClick() {
-  SyncOptions();
   drgTable2->setVisible(chkNidan->isChecked());
   const ImageView* lower = chkNidan->isChecked() ? drgTable2 : drgTable;
   const int top = lower->y() + lower->height() + 5;
   lstShiki->setGeometry(lstShiki->x(), top, lstShiki->width(), grpShiki->y() - top - 8);
-  editor_->DispAllLine();
+  editor_->Options().OnRedrawOptionClicked(RedrawOption::Nidan, chkNidan->isChecked());
 }
 
 void TfrmMain::btnHyoujunClick() {
@@ -237,7 +230,7 @@ void TfrmMain::btnHyoujunClick() {
   btnHyoujun->setText(U("● 標準形"));
   btnIppan->setText(U("○ 一般形"));
   chkKeishiki->setChecked(true);
-  editor_->ChooseForm(EquationForm::Standard);
+  editor_->Options().ChooseForm(EquationForm::Standard);
   grpShiki->setTitle(U("グラフの式（標準形）"));
 }
 
@@ -246,7 +239,7 @@ void TfrmMain::btnIppanClick() {
   btnIppan->setText(U("● 一般形"));
   btnHyoujun->setText(U("○ 標準形"));
   chkKeishiki->setChecked(false);
-  editor_->ChooseForm(EquationForm::General);
+  editor_->Options().ChooseForm(EquationForm::General);
   grpShiki->setTitle(U("グラフの式（一般形）"));
 }
 
@@ -261,9 +254,7 @@ void TfrmMain::btnLockedClick() {
   for (QToolButton* b : {spdOverWrite, spdTest, spdRenshu, spdKiroku}) b->setEnabled(enabled);
 }
 
-void TfrmMain::HelpRequest(int32_t topic) {
-  help_->ShowTopic(editor_->state.ProgDirPath, topic, *prompter_);
-}
+void TfrmMain::HelpRequest(int32_t topic) { windows_.ShowHelp(topic); }
 
 int32_t TfrmMain::HelpTopicOf(QObject* object) const {
   for (QObject* o = object; o != nullptr; o = o->parent()) {
@@ -280,8 +271,7 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     if (mouse->button() == Qt::RightButton) {
       // Right press: the row under the pointer (none below the last row) and the pop-up menu.
       const QPoint menuAt = lstShiki->viewport()->mapToGlobal(at) + QPoint(10, 20);
-      editor_->ListMouseDown(MouseButton::Right, false, lstShiki->indexAt(at).row(), -1, menuAt.x(),
-                             menuAt.y());
+      if (editor_->List().RightPress(lstShiki->indexAt(at).row())) pumShiki->popup(menuAt);
       return true;
     }
     // Other buttons on a row: redraw and abandon a curve waiting for its domain; the list then
@@ -289,9 +279,7 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     // which redraws with the new selection. Ctrl clears the panels first, so a Ctrl+click
     // that leaves nothing selected leaves them empty. Below the last row nothing happens.
     if (lstShiki->indexAt(at).row() < 0) return true;
-    editor_->DispAllLine();
-    editor_->state.DrawState = 0;
-    if ((mouse->modifiers() & Qt::ControlModifier) != 0) editor_->ClearPanels();
+    editor_->List().Press((mouse->modifiers() & Qt::ControlModifier) != 0);
   }
   // F1 shows the topic of the window, control or open menu it was pressed in.
   if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {

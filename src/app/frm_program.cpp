@@ -6,11 +6,15 @@
 #include <QTranslator>
 
 #include "app/app_info.h"
-#include "app/help_file.h"
 #include "platform/qt_fonts.h"
+#include "platform/qt_text.h"
+#include "storage/help_file.h"
 
-TProgram::TProgram(Prompter* prompter) : frmMain(prompter) {
-  frmMain.SetCompanions(this);
+TProgram::TProgram(Prompter* prompter) : frmMain(prompter, *this, planeSettings) {
+  // The unit contents view follows the open work's title, file name and count.
+  QObject::connect(&frmMain, &TfrmMain::FileInfoShown, &frmTangen, &TfrmTangen::ShowFileInfo);
+  const ShownFileInfo& shown = frmMain.editor().ShownFile();
+  frmTangen.ShowFileInfo(ToQString(shown.title), ToQString(shown.fileName), shown.count);
   // F1 anywhere asks the main window's help for the topic of the window it was pressed in.
   qApp->installEventFilter(&frmMain);
   const std::pair<QWidget*, int32_t> topics[] = {
@@ -25,6 +29,41 @@ TProgram::TProgram(Prompter* prompter) : frmMain(prompter) {
 }
 
 TProgram::~TProgram() { qApp->removeEventFilter(&frmMain); }
+
+void TProgram::Show(ProgramWindow window) {
+  switch (window) {
+    case ProgramWindow::LineKind:
+      frmSettei.show();
+      break;
+    case ProgramWindow::PlaneSettings:
+      frmSetCood.show();
+      break;
+    case ProgramWindow::UnitContents:
+      frmTangen.ShowLines(frmMain.editor().OpenWork().Buffer().Lines());
+      frmTangen.exec();
+      break;
+    case ProgramWindow::Records:
+      frmKiroku.exec();
+      break;
+    case ProgramWindow::Print:
+      frmPrint.exec();
+      break;
+    case ProgramWindow::About:
+      frmVersion.exec();
+      break;
+  }
+}
+
+std::optional<PracticeSet> TProgram::ChooseUnitForPractice() {
+  if (frmTangenOpen.exec() != QDialog::Accepted) return std::nullopt;
+  return PracticeSet{};
+}
+
+void TProgram::ShowPractice(const PracticeSet& /*set*/) { frmRenshu.exec(); }
+
+void TProgram::ShowHelp(int32_t topic) {
+  frmHelp.ShowTopic(frmMain.editor().State().ProgDirPath, topic, frmMain.prompter());
+}
 
 void SetUpApplication() {
   // The application name, not its display name: Qt appends a display name to every caption.

@@ -1,10 +1,43 @@
-// The program's windows, created once in a fixed order and kept until the program ends.
+// The program's windows, created once in a fixed order and kept until the program ends, and
+// the settings of the two coordinate planes they share. The program object is also how the main
+// window and the editor reach the other windows (WindowHost).
 #pragma once
 
+#include "app/frm_help.h"
 #include "app/frm_main.h"
-#include "app/frm_windows.h"
+#include "app/frm_version.h"
+#include "dialogs/frm_print.h"
+#include "dialogs/frm_set_cood.h"
+#include "dialogs/frm_settei.h"
+#include "practice/frm_ayamari.h"
+#include "practice/frm_owari.h"
+#include "practice/frm_renshu.h"
+#include "practice/frm_seikai.h"
+#include "render/plane_settings.h"
+#include "services/window_host.h"
+#include "storage/frm_kiroku.h"
+#include "storage/frm_new_work.h"
+#include "storage/frm_tangen.h"
+#include "storage/frm_tangen_open.h"
 
-struct TProgram {
+class TProgram : public WindowHost {
+ public:
+  explicit TProgram(Prompter* prompter = nullptr);
+  ~TProgram() override;
+  TProgram(const TProgram&) = delete;
+  TProgram& operator=(const TProgram&) = delete;
+
+  // WindowHost
+  void Show(ProgramWindow window) override;
+  std::optional<PracticeSet> ChooseUnitForPractice() override;
+  void ShowPractice(const PracticeSet& set) override;
+  void ShowHelp(int32_t topic) override;
+
+  // The main plane's settings (edited in frmSetCood) and those of the practice and preview
+  // planes (frmSetCood2).
+  PlaneSettings planeSettings;
+  PlaneSettings planeSettings2;
+
   // Members are constructed in this order, which is the order the windows are created in.
   TfrmMain frmMain;
   TfrmSettei frmSettei{&frmMain};
@@ -18,13 +51,10 @@ struct TProgram {
   TfrmKiroku frmKiroku{&frmMain};
   TfrmPrint frmPrint{&frmMain};
   TfrmTangenOpen frmTangenOpen{&frmMain};
-  TfrmSetCood frmSetCood{&frmMain, "frmSetCood"};
-  TfrmSetCood frmSetCood2{&frmMain, "frmSetCood2"};
-
-  explicit TProgram(Prompter* prompter = nullptr);
-  ~TProgram();
-  TProgram(const TProgram&) = delete;
-  TProgram& operator=(const TProgram&) = delete;
+  TfrmSetCood frmSetCood{&frmMain, "frmSetCood", planeSettings};
+  TfrmSetCood frmSetCood2{&frmMain, "frmSetCood2", planeSettings2};
+  // The help file's topics, shown on request.
+  THelpWindow frmHelp{&frmMain};
 };
 
 // Names the application the way the program presents itself.

@@ -2,30 +2,17 @@
 
 #include <algorithm>
 
-#include "model/cp932.h"
+#include "model/messages.h"
 
 namespace {
-
-// The full-width pieces of the texts, converted once.
-struct Pieces {
-  std::string le = ToCp932("≦");
-  std::string lt = ToCp932("＜");
-  std::string ge = ToCp932("≧");
-  std::string gt = ToCp932("＞");
-};
-
-const Pieces& P() {
-  static const Pieces pieces;
-  return pieces;
-}
 
 std::string Dec(int32_t v) { return std::to_string(v); }
 
 }  // namespace
 
-const std::string& LtSign(bool included) { return included ? P().le : P().lt; }
+const std::string& LtSign(bool included) { return included ? Msg().LeSign : Msg().LtSign; }
 
-const std::string& GtSign(bool included) { return included ? P().ge : P().gt; }
+const std::string& GtSign(bool included) { return included ? Msg().GeSign : Msg().GtSign; }
 
 std::string XDomainText(const TLineData& line) {
   const int32_t lo = std::min(line.HenikiStart, line.HenikiEnd);
@@ -34,7 +21,7 @@ std::string XDomainText(const TLineData& line) {
   const std::string s2 = " " + Dec(hi);
   const std::string& a = LtSign(line.IncStart);
   const std::string& b = LtSign(line.IncEnd);
-  const std::string& lt = P().lt;
+  const std::string& lt = Msg().LtSign;
   // " x ＜ 0, 0 ＜ x ": the gap around x = 0, which is never in the domain.
   const std::string gap = " x " + lt + " 0, 0 " + lt + " x ";
 
@@ -46,7 +33,7 @@ std::string XDomainText(const TLineData& line) {
       if (lo > 0) return s1 + a + " x " + b + s2;
       return s1 + a + gap + b + s2;
     case kModeRight:
-      if (lo == 0) return "x " + P().gt + " 0";
+      if (lo == 0) return "x " + Msg().GtSign + " 0";
       if (lo < 0) return s1 + b + "x " + lt + " 0, 0 " + lt + " x ";
       return "x " + GtSign(line.IncStart) + s1;
     case kModeLeft:
@@ -63,8 +50,8 @@ std::string YRangeText(const TLineData& line) {
   const int32_t e = line.HenikiEnd;
   const std::string& a = LtSign(line.IncStart);
   const std::string& b = LtSign(line.IncEnd);
-  const std::string& lt = P().lt;
-  const std::string& gt = P().gt;
+  const std::string& lt = Msg().LtSign;
+  const std::string& gt = Msg().GtSign;
   const bool positive = Teisuu(line) >= 0;  // a = 0 never occurs; it takes the a > 0 rows
   auto f = [&line](int32_t x) { return YText(line, x); };
 

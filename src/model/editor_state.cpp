@@ -5,5 +5,3 @@ int32_t CurColor(EditorState& state) {
   state.ColorIndex = ((state.ColorIndex % 16) + 16) % 16;
   return ColorTable[static_cast<std::size_t>(state.ColorIndex)];
 }
-
-bool NeedSave(const EditorState& state) { return !state.DataSaved && state.LineCount > 0; }

@@ -1,6 +1,7 @@
-// The state of the graph editor: its curves, the settings for the next curve, the pointer
-// state of the plane and the display options. One instance, owned by the main window and passed
-// by reference to the code that reads or changes it.
+// The state of the graph editor besides its curves (which belong to the open work): the
+// settings for the next curve, the pointer state of the plane, the work's title and file name,
+// the panel colours and the display options. One instance, owned by the editor; the drawing
+// code reads it.
 #pragma once
 
 #include <array>
@@ -44,10 +45,6 @@ struct DisplayOptions {
 };
 
 struct EditorState {
-  // The registered curves in list order; one spare slot.
-  std::array<TLineData, kMaxLines + 1> LineData{};
-  int32_t LineCount = 0;
-
   // Settings given to the next new curve.
   int32_t LineMode = kModeWhole;
   int32_t SenbunKind = 0;       // 0..3: ≦≦, ≦＜, ＜≦, ＜＜
@@ -72,8 +69,7 @@ struct EditorState {
   bool ButtonHeld = false;
   MouseButton LastButton = MouseButton::None;
 
-  // The open work.
-  bool DataSaved = true;
+  // The open work's name.
   bool NewFileFlag = true;
   std::string CurTitle;                      // CP932
   std::string CurFileName = "Mevrolin.mvr";  // CP932
@@ -101,6 +97,3 @@ struct EditorState {
 // The colour of the next new curve: the fixed colour, or the next entry of ColorTable.
 // ColorIndex is stored back reduced to 0..15.
 int32_t CurColor(EditorState& state);
-
-// True when the work has unsaved curves.
-bool NeedSave(const EditorState& state);

@@ -2,10 +2,28 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 
 #include "platform/qt_canvas.h"
 #include "platform/qt_text.h"
+
+namespace {
+
+QString NativeToQString(const std::string& path) { return QString::fromLocal8Bit(path); }
+std::string QStringToNative(const QString& path) { return path.toLocal8Bit().toStdString(); }
+
+}  // namespace
+
+QString QtFileFilter(const std::string& cp932Filter) {
+  const QStringList parts = ToQString(cp932Filter).split('|');
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    filters << parts[i] + " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
+  }
+  return filters.join(";;");
+}
 
 void QtPrompter::Message(const std::string& text) {
   QMessageBox::information(parent_, QApplication::applicationName(), ToQString(text),
@@ -26,4 +44,22 @@ std::optional<int32_t> QtPrompter::ChooseColor(int32_t initial) {
   const QColor chosen = QColorDialog::getColor(ToQColor(initial), parent_);
   if (!chosen.isValid()) return std::nullopt;
   return FromQColor(chosen);
+}
+
+std::optional<std::string> QtPrompter::ChooseOpenFile(const FileDialogRequest& request) {
+  const QString chosen = QFileDialog::getOpenFileName(
+      parent_, QString(), NativeToQString(request.folder), QtFileFilter(request.filter));
+  if (chosen.isEmpty()) return std::nullopt;
+  return QStringToNative(chosen);
+}
+
+std::optional<std::string> QtPrompter::ChooseSaveFile(const FileDialogRequest& request) {
+  const QString start =
+      QDir(NativeToQString(request.folder)).filePath(NativeToQString(request.proposedName));
+  // The program asks its own question before replacing a file, and adds ".mvr" itself.
+  const QString chosen =
+      QFileDialog::getSaveFileName(parent_, QString(), start, QtFileFilter(request.filter), nullptr,
+                                   QFileDialog::DontConfirmOverwrite);
+  if (chosen.isEmpty()) return std::nullopt;
+  return QStringToNative(chosen);
 }

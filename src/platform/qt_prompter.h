@@ -1,9 +1,10 @@
 // The Prompter shown as real message boxes and dialogs.
 #pragma once
 
+#include <QString>
 #include <QWidget>
 
-#include "model/prompter.h"
+#include "services/prompter.h"
 
 class QtPrompter : public Prompter {
  public:
@@ -12,7 +13,12 @@ class QtPrompter : public Prompter {
   void Message(const std::string& text) override;
   Answer Ask(const std::string& text, bool withCancel) override;
   std::optional<int32_t> ChooseColor(int32_t initial) override;
+  std::optional<std::string> ChooseOpenFile(const FileDialogRequest& request) override;
+  std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) override;
 
  private:
   QWidget* parent_;
 };
+
+// "description|*.ext|description|*.ext" as Qt writes filters: "description (*.ext);;...".
+QString QtFileFilter(const std::string& cp932Filter);

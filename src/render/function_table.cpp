@@ -117,19 +117,16 @@ bool TableCell(TableGrid& grid, int32_t column, const TLineData& curve, int32_t 
   return true;
 }
 
-void FillTable(TableGrid& drgTable, TableGrid& drgTable2, const EditorState& state, int32_t index) {
+void FillTable(TableGrid& drgTable, TableGrid& drgTable2, const DisplayOptions& options,
+               const std::vector<TLineData>& curves, int32_t index) {
   for (TableGrid* grid : {&drgTable, &drgTable2}) {
     grid->SetWidth(grid->ColCount() * (grid->DefaultColWidth() + grid->GridLineWidth()) +
                    grid->GridLineWidth() + 3);
   }
   ClearTable(drgTable, drgTable2);
-  const DisplayOptions& options = state.Options;
   // Callers pass FirstSelected, which is -1 when nothing is selected: that shows an empty table.
-  if (!options.chkDataTable || index < 0 || index >= state.LineCount ||
-      index >= static_cast<int32_t>(state.LineData.size())) {
-    return;
-  }
-  const TLineData& curve = state.LineData[static_cast<std::size_t>(index)];
+  if (!options.chkDataTable || index < 0 || index >= static_cast<int32_t>(curves.size())) return;
+  const TLineData& curve = curves[static_cast<std::size_t>(index)];
 
   const int32_t n = drgTable.ColCount() - 1;
   int32_t column = options.chkNidan ? n : n / 2;

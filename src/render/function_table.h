@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "model/editor_state.h"
 #include "model/line_data.h"
@@ -72,7 +73,9 @@ void ClearTable(TableGrid& drgTable, TableGrid& drgTable2);
 bool TableCell(TableGrid& grid, int32_t column, const TLineData& curve, int32_t x,
                const DisplayOptions& options);
 
-// Fills the grids for LineData[index]: x = -1, -2, ... leftwards from the middle (or from the
+// Fills the grids for curves[index]: x = -1, -2, ... leftwards from the middle (or from the
 // last column of drgTable in two-row display) and x = 1, 2, ... rightwards (or through
-// drgTable2), at most 300 values each way. An index that names no curve only clears the table.
-void FillTable(TableGrid& drgTable, TableGrid& drgTable2, const EditorState& state, int32_t index);
+// drgTable2), at most 300 values each way. An index that names no curve, or the table switched
+// off, only clears the table.
+void FillTable(TableGrid& drgTable, TableGrid& drgTable2, const DisplayOptions& options,
+               const std::vector<TLineData>& curves, int32_t index);

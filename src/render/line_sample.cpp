@@ -1,6 +1,6 @@
 #include "render/line_sample.h"
 
-#include "model/cp932.h"
+#include "model/messages.h"
 #include "render/image_ops.h"
 #include "render/pixel_clamp.h"
 
@@ -42,7 +42,7 @@ EndFlags EndFlagsOf(const TLineData& curve, Prompter& prompter) {
     case 4:
       return {};
     default:
-      prompter.Message("GraphMode error");
+      prompter.Message(Msg().GraphModeError);
       return {};
   }
 }
@@ -114,30 +114,23 @@ void DrawSampleBox(Canvas& imgSample, EditorState& state, Prompter& prompter) {
 
 void ShowIneqSigns(EditorState& state, std::string& edtHeniki, Canvas& imgSample,
                    Prompter& prompter) {
-  struct Signs {
-    const char* text;  // UTF-8
-    EndFlags flags;
-  };
-  static const Signs kSegmentSigns[4] = {{" ≦ ≦", {true, true}},
-                                         {" ≦ ＜", {true, false}},
-                                         {" ＜ ≦", {false, true}},
-                                         {" ＜ ＜", {false, false}}};
-  static const Signs kHalfLineSigns[2] = {{"  ≦ ", {true, true}}, {"  ＜ ", {false, false}}};
-
-  const Signs* chosen = nullptr;
+  static const std::string kNoSigns;
+  const std::string* text = nullptr;
+  EndFlags flags{true, true};
   if (state.LineMode == kModeWhole) {
-    static const Signs kWhole = {"", {true, true}};
-    chosen = &kWhole;
+    text = &kNoSigns;
   } else if (state.LineMode == kModeSegment && state.SenbunKind >= 0 && state.SenbunKind < 4) {
-    chosen = &kSegmentSigns[state.SenbunKind];
+    text = &Msg().SegmentSigns[state.SenbunKind];
+    flags = kSegmentFlags[state.SenbunKind];
   } else if (IsHalfLine(state.LineMode) && state.HanchokusenKind >= 0 &&
              state.HanchokusenKind < 2) {
-    chosen = &kHalfLineSigns[state.HanchokusenKind];
+    text = &Msg().HalfLineSigns[state.HanchokusenKind];
+    flags = kHalfLineFlags[state.HanchokusenKind];
   }
-  if (chosen != nullptr) {
-    edtHeniki = ToCp932(chosen->text);
-    state.CurIncStart = chosen->flags.start;
-    state.CurIncEnd = chosen->flags.end;
+  if (text != nullptr) {
+    edtHeniki = *text;
+    state.CurIncStart = flags.start;
+    state.CurIncEnd = flags.end;
   }
   DrawSampleBox(imgSample, state, prompter);
 }

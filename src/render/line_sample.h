@@ -7,8 +7,8 @@
 
 #include "model/editor_state.h"
 #include "model/line_data.h"
-#include "model/prompter.h"
 #include "render/canvas.h"
+#include "services/prompter.h"
 
 // Whether the circles at the start and the end of a curve's domain are filled (end included).
 struct EndFlags {

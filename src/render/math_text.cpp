@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "model/cp932.h"
+#include "model/messages.h"
 #include "render/image_ops.h"
 #include "render/pixel_clamp.h"
 
@@ -21,11 +21,12 @@ constexpr int32_t kMaxColumn = 1 << 24;
 
 // The inequality signs are drawn whole, never split into their two bytes.
 bool IsSignAt(const std::string& text, std::size_t p) {
-  static const std::array<std::string, 4> kSigns = {ToCp932("≦"), ToCp932("≧"), ToCp932("＜"),
-                                                    ToCp932("＞")};
   if (p + 1 >= text.size()) return false;
-  return std::any_of(kSigns.begin(), kSigns.end(),
-                     [&](const std::string& sign) { return text.compare(p, 2, sign) == 0; });
+  const MessageTexts& m = Msg();
+  for (const std::string* sign : {&m.LeSign, &m.GeSign, &m.LtSign, &m.GtSign}) {
+    if (text.compare(p, 2, *sign) == 0) return true;
+  }
+  return false;
 }
 
 bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }

@@ -6,27 +6,10 @@
 #include <cstddef>
 
 #include "model/cp932.h"
+#include "model/messages.h"
 #include "storage/file_access.h"
 
 namespace {
-
-// The user-facing texts, converted to CP932 once.
-struct Messages {
-  std::string defaultName = ToCp932("ファイル名をMevrolin.mvrにしました");
-  std::string extension = ToCp932("拡張子はmvrまたはtstを使ってください");
-  std::string openPrefix = ToCp932("ファイル ");
-  std::string openSuffix = ToCp932(" が開けません");
-  std::string structure = ToCp932("データの構造が違います。");
-  std::string numberMid = ToCp932(" の ");
-  std::string numberSuffix = ToCp932(" 行目に整数でない値があります");
-  std::string saveFailed = ToCp932("の保存に失敗しました");
-  std::string unknownTitle = ToCp932("？");
-};
-
-const Messages& Msg() {
-  static const Messages messages;
-  return messages;
-}
 
 constexpr const char* kDefaultFileName = "Mevrolin.mvr";
 
@@ -63,11 +46,11 @@ void ReportParseFailure(const WorkFileParse& parse, const std::string& name, Pro
   switch (parse.error) {
     case WorkFileError::NotText:
     case WorkFileError::BadStructure:
-      prompter.Message(Msg().structure);
+      prompter.Message(Msg().BadStructure);
       break;
     case WorkFileError::BadNumber:
-      prompter.Message(Msg().openPrefix + name + Msg().numberMid +
-                       std::to_string(parse.failedLine) + Msg().numberSuffix);
+      prompter.Message(Msg().FileHead + name + Msg().BadNumberMiddle +
+                       std::to_string(parse.failedLine) + Msg().BadNumberTail);
       break;
     case WorkFileError::NoCurves:  // a title alone: nothing to open, nothing to say
     case WorkFileError::None:
@@ -79,14 +62,14 @@ void ReportParseFailure(const WorkFileParse& parse, const std::string& name, Pro
 
 std::string CheckFileName(const std::string& name, Prompter& prompter) {
   if (name.empty()) {
-    prompter.Message(Msg().defaultName);
+    prompter.Message(Msg().DefaultFileNameSet);
     return kDefaultFileName;
   }
   const std::size_t dot = name.find('.', FileNameStart(name));
   if (dot == std::string::npos) return name + ".mvr";
   const std::string extension = LowerAscii(name.substr(dot + 1));
   if (extension != "mvr" && extension != "tst") {
-    prompter.Message(extension + Msg().extension);
+    prompter.Message(extension + Msg().ExtensionWarning);
   }
   return name;
 }
@@ -95,16 +78,16 @@ bool LoadLines(std::vector<std::string>& lines, const std::string& name, Prompte
   std::string bytes;
   switch (ReadWholeFile(name, bytes)) {
     case ReadStatus::CannotOpen:
-      prompter.Message(Msg().openPrefix + name + Msg().openSuffix);
+      prompter.Message(Msg().FileHead + name + Msg().CannotOpenTail);
       return false;
     case ReadStatus::TooLarge:
-      prompter.Message(Msg().structure);
+      prompter.Message(Msg().BadStructure);
       return false;
     case ReadStatus::Ok:
       break;
   }
   if (!SplitTextLines(bytes, lines)) {
-    prompter.Message(Msg().structure);
+    prompter.Message(Msg().BadStructure);
     return false;
   }
   return true;
@@ -130,19 +113,12 @@ std::optional<WorkFileParse> ReadWorkFile(const std::string& name, Prompter& pro
 
 }  // namespace
 
-int32_t LoadLineFile(const std::string& name, EquationForm form, Prompter& prompter,
-                     std::array<TLineData, kMaxLines + 1>& lineData,
-                     std::vector<std::string>& listItems, DocumentBuffer& buffer) {
+int32_t LoadLineFile(const std::string& name, EquationForm form, Prompter& prompter, Work& work) {
   std::optional<WorkFileParse> parse = ReadWorkFile(name, prompter, &ParseWorkLines);
   if (!parse) return 0;
-  // Everything is read; only now does the editor's state change.
+  // Everything is read; only now does the work change.
   const int32_t count = static_cast<int32_t>(parse->curves.size());
-  std::vector<std::string> items;
-  items.reserve(parse->curves.size());
-  for (const TLineData& line : parse->curves) items.push_back(EquationText(line, form));
-  for (std::size_t i = 0; i < parse->curves.size(); ++i) lineData[i] = std::move(parse->curves[i]);
-  listItems = std::move(items);
-  buffer.Load(std::move(parse->lines));
+  work.Load(std::move(parse->curves), std::move(parse->lines), form);
   return count;
 }
 
@@ -187,12 +163,12 @@ bool SaveLineFile(const std::string& title, const std::string& name, DocumentBuf
   } else {
     lines.clear();
   }
-  prompter.Message(name + Msg().saveFailed);
+  prompter.Message(name + Msg().SaveFailedTail);
   return false;
 }
 
 std::string ReadUnitTitle(const std::string& path) {
   std::string line;
-  if (!ReadFirstLine(path, line)) return Msg().unknownTitle;
+  if (!ReadFirstLine(path, line)) return Msg().UnknownTitle;
   return line;
 }

@@ -11,8 +11,9 @@
 
 #include "model/equation_text.h"
 #include "model/line_data.h"
-#include "model/prompter.h"
+#include "services/prompter.h"
 #include "storage/document_buffer.h"
+#include "storage/work.h"
 #include "storage/work_file_format.h"
 
 // An empty name becomes "Mevrolin.mvr" (with a message); a file name without an extension gets
@@ -25,13 +26,11 @@ std::string CheckFileName(const std::string& name, Prompter& prompter);
 // file gives "データの構造が違います。". Either way false, with lines untouched.
 bool LoadLines(std::vector<std::string>& lines, const std::string& name, Prompter& prompter);
 
-// The editor's reader. On success fills the first n entries of lineData (Shiki as stored,
-// HenikiKind 0), sets listItems to their equation texts in the given form, puts every line of
-// the file in the buffer and returns n (1..100). On any failure returns 0 and leaves lineData,
-// listItems and buffer exactly as they were.
-int32_t LoadLineFile(const std::string& name, EquationForm form, Prompter& prompter,
-                     std::array<TLineData, kMaxLines + 1>& lineData,
-                     std::vector<std::string>& listItems, DocumentBuffer& buffer);
+// The editor's reader. On success the work holds the file's curves (at most 100, Shiki as
+// stored, HenikiKind 0), their list texts in the given form and every line of the file, and
+// counts as saved; returns n (1..100). On any failure returns 0 and leaves the work exactly as
+// it was.
+int32_t LoadLineFile(const std::string& name, EquationForm form, Prompter& prompter, Work& work);
 
 // The preview reader: accepts the "<<ver4" layout and ignores surplus lines. On success the
 // scratch lines, the first n entries of practiceData and the preview list (the stored Shiki

@@ -44,16 +44,16 @@ class MainWindowTest : public ::testing::Test {
 
 TEST_F(MainWindowTest, StartsWithTheDefaultCaptionAndAnEmptyWork) {
   EXPECT_EQ(main().windowTitle(), QString::fromUtf8("Kelvado 反比例（中学版） - Mevrolin.mvr"));
-  EXPECT_EQ(main().editor().state.LineCount, 0);
-  EXPECT_TRUE(main().editor().state.NewFileFlag);
-  EXPECT_EQ(main().editor().buffer.Lines().size(), 1u);
+  EXPECT_EQ(main().editor().OpenWork().Count(), 0);
+  EXPECT_TRUE(main().editor().State().NewFileFlag);
+  EXPECT_EQ(main().editor().OpenWork().Buffer().Lines().size(), 1u);
   EXPECT_EQ(program.frmTangen.lblFileName->text(), "Mevrolin.mvr");
 }
 
 TEST_F(MainWindowTest, LaysOutTheWindowFromThe1024By768Screen) {
   const MainLayout& m = main().layoutFigures();
   EXPECT_EQ(m.H, 740);
-  EXPECT_EQ(main().editor().state.MaxCoodSize, 544);
+  EXPECT_EQ(main().editor().State().MaxCoodSize, 544);
   EXPECT_EQ(main().grpShiki->y(), 396);
   // After the first redraw the plane follows the plane settings: 544 pixels, 16 a unit.
   EXPECT_EQ(main().imgCood->width(), 544);
@@ -175,7 +175,7 @@ TEST_F(MainWindowTest, EveryMenuItemAndToolButtonExistsWithItsCaptionOrHint) {
 
 TEST_F(MainWindowTest, ClickOnThePlaneDrawsTheCurveAndShowsItsPanels) {
   ClickLattice(2, 3);
-  ASSERT_EQ(main().editor().state.LineCount, 1);
+  ASSERT_EQ(main().editor().OpenWork().Count(), 1);
   EXPECT_EQ(main().lstShiki->count(), 1);
   EXPECT_TRUE(main().lstShiki->item(0)->isSelected());
   EXPECT_EQ(main().windowTitle(), QString::fromUtf8("Kelvado 反比例（中学版） - Mevrolin.mvr"));
@@ -202,7 +202,7 @@ TEST_F(MainWindowTest, HandleMenuAndCheckBoxMirrorEachOther) {
   EXPECT_FALSE(mnuHandle->isChecked());
   main().chkTensen->click();
   EXPECT_FALSE(main().findChild<QAction*>("mnuTensen")->isChecked());
-  EXPECT_FALSE(main().editor().state.TensenFlag);
+  EXPECT_FALSE(main().editor().State().TensenFlag);
 }
 
 TEST_F(MainWindowTest, TwoRowDisplayMovesTheListBelowTheSecondGrid) {
@@ -216,13 +216,13 @@ TEST_F(MainWindowTest, TwoRowDisplayMovesTheListBelowTheSecondGrid) {
 }
 
 TEST_F(MainWindowTest, HelpShowsTopicsAndReportsAMissingFile) {
-  main().editor().state.ProgDirPath = MEVROLIN_SOURCE_DIR "/";
+  main().editor().SetProgramFolder(main().editor().State().ProgDir, MEVROLIN_SOURCE_DIR "/", false);
   const QString before = QDir::currentPath();
   main().findChild<QAction*>("mnuOnePoint")->trigger();
-  EXPECT_TRUE(main().helpWindow()->isVisible());
-  EXPECT_TRUE(main().helpWindow()->windowTitle().contains(QString::fromUtf8("ワンポイント")));
+  EXPECT_TRUE(program.frmHelp.isVisible());
+  EXPECT_TRUE(program.frmHelp.windowTitle().contains(QString::fromUtf8("ワンポイント")));
   EXPECT_EQ(QDir::currentPath(), before);
-  main().editor().state.ProgDirPath = "/nonexistent/";
+  main().editor().SetProgramFolder(main().editor().State().ProgDir, "/nonexistent/", false);
   main().findChild<QAction*>("mnuShowHelp")->trigger();
   ASSERT_EQ(prompter.messages.size(), 1u);
   EXPECT_EQ(prompter.messages[0], "ヘルプファイル Mevrolin.hlp が開けません");
@@ -241,14 +241,14 @@ TEST_F(MainWindowTest, RightPressHeldOnAHandleDragsTheCurve) {
   };
   ImageView* plane = main().imgCood;
   QTest::mousePress(plane, Qt::RightButton, {}, at(-2, -3));  // held through the wait
-  EXPECT_EQ(main().editor().state.DragMode, 2);
+  EXPECT_EQ(main().editor().State().DragMode, 2);
   QTest::mouseMove(plane, at(0, 0));
   QTest::mouseMove(plane, at(1, 1));
   QTest::mouseRelease(plane, Qt::RightButton, {}, at(1, 1));
-  ASSERT_EQ(main().editor().state.LineCount, 1);
-  EXPECT_EQ(main().editor().state.LineData[0].Shiki, "y = 1/x");
+  ASSERT_EQ(main().editor().OpenWork().Count(), 1);
+  EXPECT_EQ(main().editor().OpenWork().Curve(0).Shiki, "y = 1/x");
   EXPECT_EQ(main().lstShiki->item(0)->text(), "y = 1/x");
-  EXPECT_EQ(main().editor().state.DragMode, 0);
+  EXPECT_EQ(main().editor().State().DragMode, 0);
 }
 
 TEST_F(MainWindowTest, RightClickOnAListRowSelectsItAndOpensTheMenu) {
@@ -276,9 +276,9 @@ TEST_F(MainWindowTest, CtrlClickAddsARowAndThePanelsFollowTheLastSelected) {
   ClickLattice(1, 1);
   QWidget* rows = main().lstShiki->viewport();
   QTest::mouseClick(rows, Qt::LeftButton, {}, QPoint(60, 5));
-  EXPECT_EQ(main().editor().listSelected, (std::vector<bool>{true, false}));
+  EXPECT_EQ(main().editor().OpenWork().Selection(), (std::vector<bool>{true, false}));
   QTest::mouseClick(rows, Qt::LeftButton, Qt::ControlModifier, QPoint(60, 19 + 5));
-  EXPECT_EQ(main().editor().listSelected, (std::vector<bool>{true, true}));
+  EXPECT_EQ(main().editor().OpenWork().Selection(), (std::vector<bool>{true, true}));
 }
 
 }  // namespace
@@ -306,7 +306,7 @@ TEST_F(MainWindowTest, HiddenEquationsLeaveTheListSamples) {
   EXPECT_GT(InkIn(rows, 0, 45, 0, 19), 5);
   // The form buttons do nothing while the equations are hidden.
   main().btnIppan->click();
-  EXPECT_EQ(main().editor().listItems[0], "y = 6/x");
+  EXPECT_EQ(main().editor().OpenWork().ListItems()[0], "y = 6/x");
   EXPECT_EQ(main().grpShiki->title(), QString::fromUtf8("グラフの式（標準形）"));
 }
 
@@ -315,21 +315,21 @@ TEST_F(MainWindowTest, HiddenEquationsLeaveTheListSamples) {
 namespace {
 
 TEST_F(MainWindowTest, F1InAWindowShowsThatWindowsTopic) {
-  main().editor().state.ProgDirPath = MEVROLIN_SOURCE_DIR "/";
+  main().editor().SetProgramFolder(main().editor().State().ProgDir, MEVROLIN_SOURCE_DIR "/", false);
   auto pressF1 = [](QWidget* w) {
     QKeyEvent press(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
     QApplication::sendEvent(w, &press);
   };
   program.frmSettei.show();
   pressF1(&program.frmSettei);
-  EXPECT_TRUE(main().helpWindow()->isVisible());
-  EXPECT_TRUE(main().helpWindow()->windowTitle().endsWith(QString::fromUtf8("設定メニュー")));
+  EXPECT_TRUE(program.frmHelp.isVisible());
+  EXPECT_TRUE(program.frmHelp.windowTitle().endsWith(QString::fromUtf8("設定メニュー")));
   pressF1(main().lstShiki);
-  EXPECT_TRUE(main().helpWindow()->windowTitle().endsWith(QString::fromUtf8("グラフの一覧")));
+  EXPECT_TRUE(program.frmHelp.windowTitle().endsWith(QString::fromUtf8("グラフの一覧")));
   pressF1(main().mnuRun);
-  EXPECT_TRUE(main().helpWindow()->windowTitle().endsWith(QString::fromUtf8("実行メニュー")));
+  EXPECT_TRUE(program.frmHelp.windowTitle().endsWith(QString::fromUtf8("実行メニュー")));
   pressF1(main().grpSettei);
-  EXPECT_TRUE(main().helpWindow()->windowTitle().endsWith(QString::fromUtf8("メイン画面")));
+  EXPECT_TRUE(program.frmHelp.windowTitle().endsWith(QString::fromUtf8("メイン画面")));
   program.frmSettei.hide();
 }
 

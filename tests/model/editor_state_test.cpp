@@ -23,15 +23,4 @@ TEST(CurColor, FixedColourWinsAndLeavesTheIndex) {
   EXPECT_EQ(state.ColorIndex, 21);
 }
 
-TEST(NeedSave, OnlyForChangedWorksWithCurves) {
-  EditorState state;
-  EXPECT_FALSE(NeedSave(state));
-  state.DataSaved = false;
-  EXPECT_FALSE(NeedSave(state));  // a changed work with no curves
-  state.LineCount = 1;
-  EXPECT_TRUE(NeedSave(state));
-  state.DataSaved = true;
-  EXPECT_FALSE(NeedSave(state));
-}
-
 }  // namespace

@@ -71,11 +71,11 @@ TEST_F(PanelImages, WholeCurveRangePanelWritesItsSecondLineAtRow48) {
 TEST_F(PanelImages, TableFractionsAreGreyAndIntegersBlue) {
   QtCanvas canvas(367, 65), canvas2(367, 65);
   TableGrid grid(canvas), grid2(canvas2);
-  state.LineCount = 1;
-  state.LineData[0].X1 = 2;
-  state.LineData[0].Y1 = 3;
+  std::vector<TLineData> curves(1);
+  curves[0].X1 = 2;
+  curves[0].Y1 = 3;
   state.Options.chkIntOnly = false;
-  FillTable(grid, grid2, state, 0);
+  FillTable(grid, grid2, state.Options, curves, 0);
   // Column 1 holds x = -5 and y = -6/5: a grey bar of width 2 under the numerator.
   const PixelRect cell = grid.CellRect(1, 1);
   EXPECT_GT(CountOf(canvas, 0x808080, cell.left, cell.top + 19, cell.right - 1, cell.top + 21), 4);

@@ -75,13 +75,19 @@ struct Tables {
   TableGrid drgTable2{canvas2};
 };
 
-EditorState StateWithCurve(int32_t x1, int32_t y1) {
+// The display options and one curve through (x1, y1).
+struct TableInput {
   EditorState state;
-  state.LineData[0].X1 = x1;
-  state.LineData[0].Y1 = y1;
-  state.LineData[0].Shiki = "y = a/x";
-  state.LineCount = 1;
-  return state;
+  std::vector<TLineData> curves;
+};
+
+TableInput StateWithCurve(int32_t x1, int32_t y1) {
+  TableInput input;
+  input.curves.resize(1);
+  input.curves[0].X1 = x1;
+  input.curves[0].Y1 = y1;
+  input.curves[0].Shiki = "y = a/x";
+  return input;
 }
 
 struct TableCase {
@@ -99,10 +105,10 @@ class FillTableTest : public ::testing::TestWithParam<TableCase> {};
 TEST_P(FillTableTest, ValuesInTheirColumns) {
   const TableCase& c = GetParam();
   Tables t;
-  EditorState state = StateWithCurve(c.x1, c.y1);
-  state.Options.chkIntOnly = c.intOnly;
-  state.Options.chkNidan = c.nidan;
-  FillTable(t.drgTable, t.drgTable2, state, 0);
+  TableInput in = StateWithCurve(c.x1, c.y1);
+  in.state.Options.chkIntOnly = c.intOnly;
+  in.state.Options.chkNidan = c.nidan;
+  FillTable(t.drgTable, t.drgTable2, in.state.Options, in.curves, 0);
   const GridView view1(t.canvas1);
   const GridView view2(t.canvas2);
   EXPECT_EQ(view1.Row(0), c.x1Row);
@@ -155,9 +161,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(FillTableColours, FractionsGreyIntegersBlueLabelsBlack) {
   Tables t;
-  EditorState state = StateWithCurve(2, 3);
-  state.Options.chkIntOnly = false;
-  FillTable(t.drgTable, t.drgTable2, state, 0);
+  TableInput in = StateWithCurve(2, 3);
+  in.state.Options.chkIntOnly = false;
+  FillTable(t.drgTable, t.drgTable2, in.state.Options, in.curves, 0);
   const GridView view(t.canvas1);
   for (int column = 0; column < 11; ++column) {
     const std::string y = view.At(column, 1).text;
@@ -226,10 +232,10 @@ TEST(TableCellOps, WritesNothingWhereNoValueBelongs) {
 TEST(FillTableCleared, LabelsOnlyAfterAFilledTable) {
   for (const int32_t index : {-1, 1, 100, 101, INT32_MIN, INT32_MAX}) {
     Tables t;
-    EditorState state = StateWithCurve(2, 3);
-    state.Options.chkNidan = true;
-    FillTable(t.drgTable, t.drgTable2, state, 0);
-    FillTable(t.drgTable, t.drgTable2, state, index);
+    TableInput in = StateWithCurve(2, 3);
+    in.state.Options.chkNidan = true;
+    FillTable(t.drgTable, t.drgTable2, in.state.Options, in.curves, 0);
+    FillTable(t.drgTable, t.drgTable2, in.state.Options, in.curves, index);
     for (const RecordingCanvas* canvas : {&t.canvas1, &t.canvas2}) {
       const GridView view(*canvas);
       EXPECT_EQ(view.Row(0), kLabelsOnlyX) << "index " << index;
@@ -238,10 +244,10 @@ TEST(FillTableCleared, LabelsOnlyAfterAFilledTable) {
     }
   }
   Tables t;
-  EditorState state = StateWithCurve(2, 3);
-  FillTable(t.drgTable, t.drgTable2, state, 0);
-  state.Options.chkDataTable = false;
-  FillTable(t.drgTable, t.drgTable2, state, 0);
+  TableInput in = StateWithCurve(2, 3);
+  FillTable(t.drgTable, t.drgTable2, in.state.Options, in.curves, 0);
+  in.state.Options.chkDataTable = false;
+  FillTable(t.drgTable, t.drgTable2, in.state.Options, in.curves, 0);
   EXPECT_EQ(GridView(t.canvas1).Row(0), kLabelsOnlyX);
   EXPECT_EQ(GridView(t.canvas1).Row(1), kLabelsOnlyY);
 }

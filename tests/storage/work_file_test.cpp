@@ -83,29 +83,34 @@ std::string ManyCurves(int32_t n) {
   return text;
 }
 
-// The editor's state before an open command, to show that a failed open leaves it alone.
+// The editor's work before an open command, to show that a failed open leaves it alone.
 struct EditorSide {
-  LineArray lineData{};
-  Lines listItems{"old item"};
-  DocumentBuffer buffer;
+  Work work;
 
   EditorSide() {
-    lineData[0].Shiki = "old curve";
-    lineData[0].X1 = 5;
-    buffer.Reset("old title");
-    buffer.AppendCurve(lineData[0]);
+    TLineData old;
+    old.Shiki = "old curve";
+    old.X1 = 5;
+    old.Y1 = 1;
+    work.Reset("old title");
+    work.Add(old, EquationForm::Standard);
   }
 
   int32_t Open(const std::string& name, ScriptedPrompter& prompter,
                EquationForm form = EquationForm::Standard) {
-    return LoadLineFile(name, form, prompter, lineData, listItems, buffer);
+    return LoadLineFile(name, form, prompter, work);
   }
+
+  const TLineData& Line(int32_t i) const { return work.Curve(i); }
+  const Lines& ListItems() const { return work.ListItems(); }
+  DocumentBuffer& Buffer() { return work.BufferForSave(); }
 
   void ExpectUnchanged() const {
     const EditorSide fresh;
-    EXPECT_EQ(lineData, fresh.lineData);
-    EXPECT_EQ(listItems, fresh.listItems);
-    EXPECT_EQ(buffer.Lines(), fresh.buffer.Lines());
+    EXPECT_EQ(work.Curves(), fresh.work.Curves());
+    EXPECT_EQ(work.ListItems(), fresh.work.ListItems());
+    EXPECT_EQ(work.Buffer().Lines(), fresh.work.Buffer().Lines());
+    EXPECT_FALSE(work.DataSaved());
   }
 };
 
@@ -117,15 +122,15 @@ TEST(LoadLineFileTest, ReadsCurvesListsFreshEquationsAndKeepsStoredShiki) {
   ScriptedPrompter prompter;
   ASSERT_EQ(editor.Open(name, prompter, EquationForm::General), 3);
   EXPECT_TRUE(prompter.messages.empty());
-  EXPECT_EQ(editor.listItems, (Lines{"xy = 6", "xy = -8", "xy = 1"}));
-  EXPECT_EQ(editor.lineData[0].Shiki, "y = 6/x");
-  EXPECT_EQ(editor.lineData[2].Shiki, ToCp932("ｙ＝１／ｘ"));
-  EXPECT_EQ(editor.lineData[0].Color, 255);
-  EXPECT_EQ(editor.lineData[1].Color, 16711680);
-  EXPECT_EQ(editor.lineData[1].LMode, 1);
-  EXPECT_EQ(editor.lineData[2].LWidth, 1);
-  EXPECT_EQ(editor.buffer.Size(), 16u);
-  EXPECT_EQ(editor.buffer.Lines()[0], ToCp932("≦ソ表ｶﾗｰ 反比例"));
+  EXPECT_EQ(editor.ListItems(), (Lines{"xy = 6", "xy = -8", "xy = 1"}));
+  EXPECT_EQ(editor.Line(0).Shiki, "y = 6/x");
+  EXPECT_EQ(editor.Line(2).Shiki, ToCp932("ｙ＝１／ｘ"));
+  EXPECT_EQ(editor.Line(0).Color, 255);
+  EXPECT_EQ(editor.Line(1).Color, 16711680);
+  EXPECT_EQ(editor.Line(1).LMode, 1);
+  EXPECT_EQ(editor.Line(2).LWidth, 1);
+  EXPECT_EQ(editor.Buffer().Size(), 16u);
+  EXPECT_EQ(editor.Buffer().Lines()[0], ToCp932("≦ソ表ｶﾗｰ 反比例"));
 }
 
 TEST(LoadLineFileTest, NameWithoutExtensionOpensTheMvrFile) {
@@ -227,15 +232,15 @@ TEST_P(RoundTripTest, OpenThenSaveUnderTheSameTitleGivesTheSameBytes) {
   EditorSide editor;
   ScriptedPrompter prompter;
   ASSERT_EQ(editor.Open(original, prompter), c.curves);
-  const std::string title = editor.buffer.Lines()[0];
+  const std::string title = editor.Buffer().Lines()[0];
   // The editor's buffer starts with a placeholder; the save puts the title back.
-  editor.buffer.MutableLines()[0] = "placeholder";
+  editor.Buffer().MutableLines()[0] = "placeholder";
   const std::string copy = folder / "out.tst";
-  ASSERT_TRUE(SaveLineFile(title, copy, editor.buffer, prompter));
+  ASSERT_TRUE(SaveLineFile(title, copy, editor.Buffer(), prompter));
   EXPECT_EQ(TempFolder::Read(copy), c.bytes);
-  ASSERT_TRUE(SaveLineFile(title, original, editor.buffer, prompter));
+  ASSERT_TRUE(SaveLineFile(title, original, editor.Buffer(), prompter));
   EXPECT_EQ(TempFolder::Read(original), c.bytes);
-  EXPECT_EQ(editor.buffer.Lines()[0], title);
+  EXPECT_EQ(editor.Buffer().Lines()[0], title);
   EXPECT_TRUE(prompter.messages.empty());
   EXPECT_EQ(folder.EntryCount(), 2u);  // no temporary file left
 }
@@ -257,7 +262,7 @@ TEST(LineEnds, OtherLineEndsAreReadAndWrittenAsCrLf) {
   EditorSide editor;
   ScriptedPrompter prompter;
   ASSERT_EQ(editor.Open(path, prompter), 3);
-  ASSERT_TRUE(SaveLineFile(editor.buffer.Lines()[0], path, editor.buffer, prompter));
+  ASSERT_TRUE(SaveLineFile(editor.Buffer().Lines()[0], path, editor.Buffer(), prompter));
   EXPECT_EQ(TempFolder::Read(path), SampleFile());
 }
 
@@ -279,7 +284,7 @@ TEST(LoadLineFileTest, HenikiKindIsNotStored) {
   ASSERT_TRUE(SaveLineFile("t", path, written, prompter));
   EditorSide editor;
   ASSERT_EQ(editor.Open(path, prompter), 1);
-  EXPECT_EQ(editor.lineData[0].HenikiKind, 0);
+  EXPECT_EQ(editor.Line(0).HenikiKind, 0);
 }
 
 // ---- Writing failures ----
@@ -390,11 +395,9 @@ TEST(SaveLineFileTest, LineBreaksInTheTitleCannotBreakTheFile) {
   buffer.AppendCurve(line);
   ScriptedPrompter prompter;
   ASSERT_TRUE(SaveLineFile("unit\r\nname\r", path, buffer, prompter));
-  std::array<TLineData, kMaxLines + 1> lines{};
-  std::vector<std::string> items;
-  DocumentBuffer reread;
-  EXPECT_EQ(LoadLineFile(path, EquationForm::Standard, prompter, lines, items, reread), 1);
-  EXPECT_EQ(reread.Lines().front(), "unit  name ");
+  Work reread;
+  EXPECT_EQ(LoadLineFile(path, EquationForm::Standard, prompter, reread), 1);
+  EXPECT_EQ(reread.Buffer().Lines().front(), "unit  name ");
   EXPECT_TRUE(prompter.messages.empty());
 }
 

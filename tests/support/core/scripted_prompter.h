@@ -8,13 +8,15 @@
 #include <vector>
 
 #include "model/cp932.h"
-#include "model/prompter.h"
+#include "services/prompter.h"
 
 class ScriptedPrompter : public Prompter {
  public:
-  std::vector<std::string> messages;          // every message and question, in order, UTF-8
-  std::deque<Answer> answers;                 // answers to the next questions
-  std::deque<std::optional<int32_t>> colors;  // results of the next colour dialogs
+  std::vector<std::string> messages;             // every message and question, in order, UTF-8
+  std::deque<Answer> answers;                    // answers to the next questions
+  std::deque<std::optional<int32_t>> colors;     // results of the next colour dialogs
+  std::deque<std::optional<std::string>> files;  // results of the next file dialogs
+  std::vector<FileDialogRequest> fileDialogs;    // every file dialog shown, in order
 
   void Message(const std::string& text) override { messages.push_back(FromCp932(text)); }
 
@@ -31,5 +33,21 @@ class ScriptedPrompter : public Prompter {
     const auto c = colors.front();
     colors.pop_front();
     return c;
+  }
+
+  std::optional<std::string> ChooseOpenFile(const FileDialogRequest& request) override {
+    return NextFile(request);
+  }
+  std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) override {
+    return NextFile(request);
+  }
+
+ private:
+  std::optional<std::string> NextFile(const FileDialogRequest& request) {
+    fileDialogs.push_back(request);
+    if (files.empty()) return std::nullopt;
+    auto f = files.front();
+    files.pop_front();
+    return f;
   }
 };

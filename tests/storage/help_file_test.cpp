@@ -1,4 +1,4 @@
-#include "app/help_file.h"
+#include "storage/help_file.h"
 
 #include <gtest/gtest.h>
 

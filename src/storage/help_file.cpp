@@ -1,4 +1,4 @@
-#include "app/help_file.h"
+#include "storage/help_file.h"
 
 #include <charconv>
 #include <fstream>
@@ -46,8 +46,8 @@ std::map<int32_t, HelpTopic> ParseHelpFile(std::string_view bytes) {
   return topics;
 }
 
-std::optional<std::map<int32_t, HelpTopic>> LoadHelpFile(const std::string& fileName) {
-  std::ifstream in(fileName, std::ios::binary);
+std::optional<std::map<int32_t, HelpTopic>> LoadHelpFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   in.seekg(0, std::ios::end);
   const std::streamoff size = in.tellg();

@@ -9,6 +9,17 @@
 
 enum class Answer { Yes, No, Cancel };
 
+// What an open or save dialog shows.
+struct FileDialogRequest {
+  // Pairs of description and pattern, as the program writes them:
+  // "mvr描画用ファイル|*.mvr|tstテスト用ファイル|*.tst" (CP932).
+  std::string filter;
+  // The folder it starts in and, for saving, the name it proposes, as the platform names them.
+  std::string folder;
+  std::string proposedName;
+  friend bool operator==(const FileDialogRequest&, const FileDialogRequest&) = default;
+};
+
 class Prompter {
  public:
   virtual ~Prompter() = default;
@@ -19,4 +30,8 @@ class Prompter {
   virtual Answer Ask(const std::string& text, bool withCancel = false) = 0;
   // The colour dialog (0x00BBGGRR); nothing when cancelled.
   virtual std::optional<int32_t> ChooseColor(int32_t initial) = 0;
+  // The open and save dialogs: the chosen file's path as the platform names it, or nothing
+  // when cancelled.
+  virtual std::optional<std::string> ChooseOpenFile(const FileDialogRequest& request) = 0;
+  virtual std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) = 0;
 };

@@ -1,4 +1,4 @@
-#include "app/program_folder.h"
+#include "storage/program_folder.h"
 
 #include <filesystem>
 #include <system_error>

@@ -28,5 +28,5 @@ struct HelpTopic {
 // Topics by number; text before the first topic line is ignored. Line ends CR LF, LF or CR.
 std::map<int32_t, HelpTopic> ParseHelpFile(std::string_view bytes);
 
-// Reads the help file from the current directory; nothing when it cannot be read.
-std::optional<std::map<int32_t, HelpTopic>> LoadHelpFile(const std::string& fileName);
+// Reads the help file at this path; nothing when it cannot be read.
+std::optional<std::map<int32_t, HelpTopic>> LoadHelpFile(const std::string& path);

@@ -11,14 +11,17 @@
 #include "support/core/recording_canvas.h"
 #include "support/core/scripted_prompter.h"
 
+// Puts curves and lines in place without a redraw each, as opening a large file would.
+class EditorTestAccess {
+ public:
+  static Work& WorkOf(Editor& editor) { return editor.work_; }
+};
+
 namespace {
 
 class FakeView : public EditorView {
  public:
   int32_t cursor = 0;
-  int32_t menusShown = 0;
-  bool clipboardHasPicture = false;
-  std::function<void()> duringWait;  // runs inside the press-and-hold wait
 
   void PlanePlaced(int32_t, int32_t, int32_t, int32_t) override {}
   void ImagesChanged() override {}
@@ -26,6 +29,12 @@ class FakeView : public EditorView {
   void ListChanged() override {}
   void FileInfoChanged() override {}
   void TextsChanged() override {}
+};
+
+class FakeWait : public HoldWait {
+ public:
+  std::function<void()> duringWait;  // runs inside the press-and-hold wait
+
   void ProcessEvents(int32_t) override {
     if (duringWait) {
       auto hook = std::move(duringWait);
@@ -33,14 +42,29 @@ class FakeView : public EditorView {
       hook();
     }
   }
-  void ShowListMenu(int32_t, int32_t) override { ++menusShown; }
-  void ShowPractice() override { ++practiceShown; }
-  bool ChooseUnitForPractice() override { return unitChosen && (fillPractice(), true); }
+};
+
+class FakeClipboard : public Clipboard {
+ public:
+  bool hasPicture = false;
+  int32_t put = 0;
+  void PutImage(const Canvas&) override { ++put; }
+  bool DrawImageOn(Canvas&) override { return hasPicture; }
+};
+
+class FakeWindows : public WindowHost {
+ public:
   int32_t practiceShown = 0;
-  bool unitChosen = false;
-  std::function<void()> fillPractice = [] {};
-  std::string NewWorkTitle() override { return ToCp932("新しい単元"); }
-  bool PasteClipboardPicture(Canvas&) override { return clipboardHasPicture; }
+  PracticeSet lastSet;
+  std::optional<PracticeSet> chosenUnit;  // what the open-by-unit window hands back
+
+  void Show(ProgramWindow) override {}
+  std::optional<PracticeSet> ChooseUnitForPractice() override { return chosenUnit; }
+  void ShowPractice(const PracticeSet& set) override {
+    ++practiceShown;
+    lastSet = set;
+  }
+  void ShowHelp(int32_t) override {}
 };
 
 class EditorTest : public ::testing::Test {
@@ -49,8 +73,8 @@ class EditorTest : public ::testing::Test {
       : grid(tableCanvas),
         grid2(table2Canvas),
         editor(EditorSurfaces{plane, shiki, teisuu, henikiX, henikiY, sample, grid, grid2}, view,
-               prompter, settings) {
-    editor.state.MaxCoodSize = 384;
+               EditorServices{prompter, wait, clipboard, windows}, settings) {
+    editor.SetLayout(1024, 740, 384);
     editor.FormShow();
     prompter.messages.clear();
   }
@@ -60,29 +84,30 @@ class EditorTest : public ::testing::Test {
 
   // A left click: pressed and released within the wait.
   void Click(int32_t x, int32_t y) {
-    view.duringWait = [this, x, y]() { editor.MouseUp(MouseButton::Left, Px(x), Py(y)); };
-    editor.MouseDown(MouseButton::Left, Px(x), Py(y));
+    wait.duringWait = [this, x, y]() { editor.Mouse().MouseUp(MouseButton::Left, Px(x), Py(y)); };
+    editor.Mouse().MouseDown(MouseButton::Left, Px(x), Py(y));
   }
   // A short right click.
   void RightClick(int32_t x, int32_t y) {
-    view.duringWait = [this, x, y]() { editor.MouseUp(MouseButton::Right, Px(x), Py(y)); };
-    editor.MouseDown(MouseButton::Right, Px(x), Py(y));
+    wait.duringWait = [this, x, y]() { editor.Mouse().MouseUp(MouseButton::Right, Px(x), Py(y)); };
+    editor.Mouse().MouseDown(MouseButton::Right, Px(x), Py(y));
   }
   // A right press held past the wait, moved and released elsewhere.
   void Drag(int32_t fromX, int32_t fromY, int32_t toX, int32_t toY) {
-    editor.MouseDown(MouseButton::Right, Px(fromX), Py(fromY));
-    editor.MouseMove(Px(toX), Py(toY));
-    editor.MouseUp(MouseButton::Right, Px(toX), Py(toY));
+    editor.Mouse().MouseDown(MouseButton::Right, Px(fromX), Py(fromY));
+    editor.Mouse().MouseMove(Px(toX), Py(toY));
+    editor.Mouse().MouseUp(MouseButton::Right, Px(toX), Py(toY));
   }
 
-  const TLineData& Line(int32_t i) const {
-    return editor.state.LineData[static_cast<std::size_t>(i)];
-  }
+  const Work& work() const { return editor.OpenWork(); }
+  const TLineData& Line(int32_t i) const { return work().Curve(i); }
+  int32_t Count() const { return work().Count(); }
+  const std::vector<std::string>& Lines() const { return work().Buffer().Lines(); }
 
   // What the writer would produce for the editor's curves, after the title line.
   std::vector<std::string> ExpectedBuffer() const {
-    std::vector<std::string> lines{editor.buffer.Lines().front()};
-    for (int32_t i = 0; i < editor.state.LineCount; ++i) {
+    std::vector<std::string> lines{Lines().front()};
+    for (int32_t i = 0; i < Count(); ++i) {
       for (const auto& l : CurveLines(Line(i))) lines.push_back(l);
     }
     return lines;
@@ -93,6 +118,9 @@ class EditorTest : public ::testing::Test {
   TableGrid grid;
   TableGrid grid2;
   FakeView view;
+  FakeWait wait;
+  FakeClipboard clipboard;
+  FakeWindows windows;
   ScriptedPrompter prompter;
   PlaneSettings settings;
   Editor editor;
@@ -101,13 +129,13 @@ class EditorTest : public ::testing::Test {
 TEST_F(EditorTest, ClickInWholeModeRegistersTheCurveThroughThePoint) {
   plane.Clear();
   Click(2, 3);
-  ASSERT_EQ(editor.state.LineCount, 1);
+  ASSERT_EQ(Count(), 1);
   EXPECT_EQ(Line(0).Shiki, "y = 6/x");
-  EXPECT_EQ(editor.listItems, std::vector<std::string>{"y = 6/x"});
-  EXPECT_EQ(editor.listSelected, std::vector<bool>{true});
+  EXPECT_EQ(work().ListItems(), std::vector<std::string>{"y = 6/x"});
+  EXPECT_EQ(work().Selection(), std::vector<bool>{true});
   EXPECT_EQ(Line(0).HenikiStart, -99);
   EXPECT_EQ(Line(0).HenikiEnd, 99);
-  EXPECT_FALSE(editor.state.DataSaved);
+  EXPECT_FALSE(work().DataSaved());
   // Handles at (2, 3) and (-2, -3) on the last redraw.
   const auto rects = plane.Ops("Rectangle");
   auto has = [&rects](const std::string& corner) {
@@ -118,7 +146,7 @@ TEST_F(EditorTest, ClickInWholeModeRegistersTheCurveThroughThePoint) {
   };
   EXPECT_TRUE(has(std::to_string(Px(2) - 5) + "," + std::to_string(Py(3) - 5)));
   EXPECT_TRUE(has(std::to_string(Px(-2) - 5) + "," + std::to_string(Py(-3) - 5)));
-  EXPECT_EQ(editor.buffer.Lines(), ExpectedBuffer());
+  EXPECT_EQ(Lines(), ExpectedBuffer());
 }
 
 TEST_F(EditorTest, NegativeProductGivesNegativeConstant) {
@@ -128,7 +156,7 @@ TEST_F(EditorTest, NegativeProductGivesNegativeConstant) {
 
 TEST_F(EditorTest, ClickOnAnAxisIsRefused) {
   Click(0, 3);
-  EXPECT_EQ(editor.state.LineCount, 0);
+  EXPECT_EQ(Count(), 0);
   EXPECT_EQ(prompter.messages, std::vector<std::string>{"比例定数が０のグラフは描けません"});
 }
 
@@ -143,17 +171,17 @@ class DomainClicks : public EditorTest, public ::testing::WithParamInterface<Dom
 
 TEST_P(DomainClicks, FixTheDomainInEitherOrder) {
   const DomainCase& c = GetParam();
-  editor.SetLineMode(c.mode);
+  editor.Options().SetLineMode(c.mode);
   Click(2, 3);
-  EXPECT_EQ(editor.state.LineCount, 0);
-  EXPECT_GT(editor.state.DrawState, 0);
+  EXPECT_EQ(Count(), 0);
+  EXPECT_GT(editor.State().DrawState, 0);
   for (int32_t x : c.domainClicks) Click(x, 5);
-  ASSERT_EQ(editor.state.LineCount, 1);
+  ASSERT_EQ(Count(), 1);
   EXPECT_EQ(Line(0).LMode, c.mode);
   EXPECT_EQ(Line(0).HenikiStart, c.start);
   EXPECT_EQ(Line(0).HenikiEnd, c.end);
-  EXPECT_EQ(editor.state.DrawState, 0);
-  EXPECT_EQ(editor.buffer.Lines(), ExpectedBuffer());
+  EXPECT_EQ(editor.State().DrawState, 0);
+  EXPECT_EQ(Lines(), ExpectedBuffer());
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, DomainClicks,
@@ -165,25 +193,25 @@ INSTANTIATE_TEST_SUITE_P(Modes, DomainClicks,
                          [](const auto& caseInfo) { return std::string(caseInfo.param.name); });
 
 TEST_F(EditorTest, SameXTwiceDropsThePendingSegment) {
-  editor.SetLineMode(kModeSegment);
+  editor.Options().SetLineMode(kModeSegment);
   Click(2, 3);
   Click(4, 1);
   Click(4, -2);
-  EXPECT_EQ(editor.state.LineCount, 0);
-  EXPECT_EQ(editor.state.DrawState, 0);
+  EXPECT_EQ(Count(), 0);
+  EXPECT_EQ(editor.State().DrawState, 0);
   EXPECT_EQ(prompter.messages, std::vector<std::string>{"変域が正しくありません"});
 }
 
 TEST_F(EditorTest, DomainEndAtZeroIsAskedAndNoKeepsWaiting) {
-  editor.SetLineMode(kModeRight);
+  editor.Options().SetLineMode(kModeRight);
   Click(2, 3);
   prompter.answers = {Answer::No};
   Click(0, 1);
-  EXPECT_EQ(editor.state.DrawState, 1);
-  EXPECT_EQ(editor.state.LineCount, 0);
+  EXPECT_EQ(editor.State().DrawState, 1);
+  EXPECT_EQ(Count(), 0);
   prompter.answers = {Answer::Yes};
   Click(0, 1);
-  ASSERT_EQ(editor.state.LineCount, 1);
+  ASSERT_EQ(Count(), 1);
   EXPECT_EQ(Line(0).HenikiStart, 0);
   EXPECT_EQ(prompter.messages,
             (std::vector<std::string>{"変域の一方を０にしますか", "変域の一方を０にしますか"}));
@@ -192,23 +220,19 @@ TEST_F(EditorTest, DomainEndAtZeroIsAskedAndNoKeepsWaiting) {
 TEST_F(EditorTest, HundredCurvesAcceptedAndTheNextRefused) {
   // 99 curves put in place directly (clicking each would redraw all of them every time).
   for (int32_t i = 0; i < kMaxLines - 1; ++i) {
-    TLineData line = editor.MakeLine({1 + i % 10, 1 + i / 10});
+    TLineData line = editor.Mouse().MakeLine({1 + i % 10, 1 + i / 10});
     line.Shiki = EquationText(line, EquationForm::Standard);
-    editor.state.LineData[static_cast<std::size_t>(i)] = line;
-    editor.buffer.AppendCurve(line);
-    editor.listItems.push_back(line.Shiki);
-    editor.listSelected.push_back(false);
-    editor.state.LineCount = i + 1;
+    EditorTestAccess::WorkOf(editor).Add(line, EquationForm::Standard);
   }
   Click(2, 3);
-  EXPECT_EQ(editor.state.LineCount, kMaxLines);
+  EXPECT_EQ(Count(), kMaxLines);
   EXPECT_TRUE(prompter.messages.empty());
   Click(2, 3);
-  EXPECT_EQ(editor.state.LineCount, kMaxLines);
+  EXPECT_EQ(Count(), kMaxLines);
   EXPECT_EQ(prompter.messages,
             std::vector<std::string>{"これ以上登録できません\r\n最大登録数は 100 本です"});
-  EXPECT_EQ(editor.listItems.size(), 100u);
-  EXPECT_EQ(editor.buffer.Size(), 501u);
+  EXPECT_EQ(work().ListItems().size(), 100u);
+  EXPECT_EQ(work().Buffer().Size(), 501u);
 }
 
 TEST_F(EditorTest, ColoursFollowTheTableFromTheStart) {
@@ -221,11 +245,11 @@ TEST_F(EditorTest, ColoursFollowTheTableFromTheStart) {
 TEST_F(EditorTest, DraggingHandleTwoRedefinesTheCurve) {
   Click(2, 3);
   Drag(-2, -3, 1, 1);
-  ASSERT_EQ(editor.state.LineCount, 1);
+  ASSERT_EQ(Count(), 1);
   EXPECT_EQ(Line(0).Shiki, "y = 1/x");
-  EXPECT_EQ(editor.listItems[0], "y = 1/x");
-  EXPECT_EQ(editor.state.DragMode, 0);
-  EXPECT_EQ(editor.buffer.Lines(), ExpectedBuffer());
+  EXPECT_EQ(work().ListItems()[0], "y = 1/x");
+  EXPECT_EQ(editor.State().DragMode, 0);
+  EXPECT_EQ(Lines(), ExpectedBuffer());
 }
 
 TEST_F(EditorTest, DraggingHandleOneToAnAxisIsRefused) {
@@ -236,7 +260,7 @@ TEST_F(EditorTest, DraggingHandleOneToAnAxisIsRefused) {
 }
 
 TEST_F(EditorTest, CurveWithADomainRefusesToDrag) {
-  editor.SetLineMode(kModeSegment);
+  editor.Options().SetLineMode(kModeSegment);
   Click(2, 3);
   Click(1, 0);
   Click(4, 0);
@@ -250,15 +274,15 @@ TEST_F(EditorTest, ShortRightClickOnAHandleMakesTheNextCurveReplaceIt) {
   Click(1, 1);
   Click(3, 3);
   RightClick(1, 1);  // handle 1 of curve 1
-  EXPECT_EQ(editor.listSelected, (std::vector<bool>{false, true, false}));
+  EXPECT_EQ(work().Selection(), (std::vector<bool>{false, true, false}));
   Click(4, 1);
-  ASSERT_EQ(editor.state.LineCount, 3);
+  ASSERT_EQ(Count(), 3);
   EXPECT_EQ(Line(1).Shiki, "y = 4/x");
-  EXPECT_EQ(editor.buffer.Lines(), ExpectedBuffer());
+  EXPECT_EQ(Lines(), ExpectedBuffer());
   // A right press on empty plane targets nothing: the next curve is appended.
   RightClick(5, 5);
   Click(5, 1);
-  EXPECT_EQ(editor.state.LineCount, 4);
+  EXPECT_EQ(Count(), 4);
 }
 
 TEST_F(EditorTest, TargetLeftOverAfterDeletingIsAddedNotWrittenPastTheList) {
@@ -266,12 +290,12 @@ TEST_F(EditorTest, TargetLeftOverAfterDeletingIsAddedNotWrittenPastTheList) {
   Click(1, 1);
   Click(3, 3);
   RightClick(3, 3);  // targets curve 2, which is then deleted
-  editor.DeleteSelected();
-  ASSERT_EQ(editor.state.LineCount, 2);
+  editor.List().DeleteSelected();
+  ASSERT_EQ(Count(), 2);
   Click(4, 1);
-  EXPECT_EQ(editor.state.LineCount, 3);
-  EXPECT_EQ(editor.listItems.size(), 3u);
-  EXPECT_EQ(editor.buffer.Lines(), ExpectedBuffer());
+  EXPECT_EQ(Count(), 3);
+  EXPECT_EQ(work().ListItems().size(), 3u);
+  EXPECT_EQ(Lines(), ExpectedBuffer());
 }
 
 struct ShiftCase {
@@ -287,7 +311,7 @@ class ArrowButtons : public EditorTest, public ::testing::WithParamInterface<Shi
 TEST_P(ArrowButtons, MoveTheDefiningPointUnlessItLandsOnAnAxis) {
   const ShiftCase& c = GetParam();
   Click(c.x1, c.y1);
-  editor.ShiftLine(c.direction);
+  editor.Mouse().ShiftLine(c.direction);
   EXPECT_EQ(Line(0).X1, c.newX1);
   EXPECT_EQ(Line(0).Y1, c.newY1);
   if (*c.message != '\0') {
@@ -295,7 +319,7 @@ TEST_P(ArrowButtons, MoveTheDefiningPointUnlessItLandsOnAnAxis) {
   } else {
     EXPECT_TRUE(prompter.messages.empty());
   }
-  EXPECT_EQ(editor.buffer.Lines(), ExpectedBuffer());
+  EXPECT_EQ(Lines(), ExpectedBuffer());
 }
 
 INSTANTIATE_TEST_SUITE_P(Moves, ArrowButtons,
@@ -309,13 +333,13 @@ INSTANTIATE_TEST_SUITE_P(Moves, ArrowButtons,
                          [](const auto& caseInfo) { return std::string(caseInfo.param.name); });
 
 TEST_F(EditorTest, ArrowButtonsNeedExactlyOneSelectedCurve) {
-  editor.ShiftLine(ShiftDirection::Up);
+  editor.Mouse().ShiftLine(ShiftDirection::Up);
   Click(2, 3);
   Click(1, 1);
-  editor.SelectAll();
-  editor.ShiftLine(ShiftDirection::Up);
-  editor.CancelSelection();
-  editor.ShiftLine(ShiftDirection::Up);
+  editor.List().SelectAll();
+  editor.Mouse().ShiftLine(ShiftDirection::Up);
+  editor.List().CancelSelection();
+  editor.Mouse().ShiftLine(ShiftDirection::Up);
   EXPECT_EQ(prompter.messages,
             (std::vector<std::string>{
                 "対象となる式がありません", "選択は１つにしてください",
@@ -324,27 +348,27 @@ TEST_F(EditorTest, ArrowButtonsNeedExactlyOneSelectedCurve) {
 
 TEST_F(EditorTest, DeletingItemsOneAndThreeKeepsTheOthersInOrder) {
   for (int32_t i = 1; i <= 5; ++i) Click(i, 1);
-  editor.SelectOnly(1);
-  editor.listSelected[3] = true;
-  editor.DeleteSelected();
-  ASSERT_EQ(editor.state.LineCount, 3);
+  EditorTestAccess::WorkOf(editor).SelectOnly(1);
+  EditorTestAccess::WorkOf(editor).SetSelected(3, true);
+  editor.List().DeleteSelected();
+  ASSERT_EQ(Count(), 3);
   EXPECT_EQ(Line(0).X1, 1);
   EXPECT_EQ(Line(1).X1, 3);
   EXPECT_EQ(Line(2).X1, 5);
-  EXPECT_EQ(editor.listItems, (std::vector<std::string>{"y = 1/x", "y = 3/x", "y = 5/x"}));
-  EXPECT_EQ(editor.buffer.Lines(), ExpectedBuffer());
-  EXPECT_FALSE(editor.state.DataSaved);
+  EXPECT_EQ(work().ListItems(), (std::vector<std::string>{"y = 1/x", "y = 3/x", "y = 5/x"}));
+  EXPECT_EQ(Lines(), ExpectedBuffer());
+  EXPECT_FALSE(work().DataSaved());
 }
 
 TEST_F(EditorTest, DeleteWhileASegmentWaitsRemovesNothing) {
   Click(2, 3);
-  editor.SetLineMode(kModeSegment);
+  editor.Options().SetLineMode(kModeSegment);
   Click(1, 1);
   Click(3, 0);
-  EXPECT_EQ(editor.state.DrawState, 2);
-  editor.DeleteSelected();
-  EXPECT_EQ(editor.state.LineCount, 1);
-  EXPECT_EQ(editor.state.DrawState, 0);
+  EXPECT_EQ(editor.State().DrawState, 2);
+  editor.List().DeleteSelected();
+  EXPECT_EQ(Count(), 1);
+  EXPECT_EQ(editor.State().DrawState, 0);
 }
 
 TEST_F(EditorTest, EraseAllAsksOnlyWhenThereAreCurves) {
@@ -353,53 +377,54 @@ TEST_F(EditorTest, EraseAllAsksOnlyWhenThereAreCurves) {
   Click(2, 3);
   prompter.answers = {Answer::No};
   editor.EraseAll();
-  EXPECT_EQ(editor.state.LineCount, 1);
+  EXPECT_EQ(Count(), 1);
   editor.EraseAll();  // Yes
-  EXPECT_EQ(editor.state.LineCount, 0);
-  EXPECT_TRUE(editor.listItems.empty());
-  EXPECT_EQ(editor.buffer.Size(), 1u);
-  EXPECT_TRUE(editor.state.DataSaved);
+  EXPECT_EQ(Count(), 0);
+  EXPECT_TRUE(work().ListItems().empty());
+  EXPECT_EQ(work().Buffer().Size(), 1u);
+  EXPECT_TRUE(work().DataSaved());
 }
 
 TEST_F(EditorTest, RecolouringSelectedCurvesMovesTheNextAutomaticColour) {
   for (int32_t i = 1; i <= 3; ++i) Click(i, 1);
-  editor.SelectOnly(0);
+  EditorTestAccess::WorkOf(editor).SelectOnly(0);
   prompter.colors = {0x123456};
-  editor.ChangeColorOfSelected();
+  editor.List().ChangeColorOfSelected();
   EXPECT_EQ(Line(0).Color, 0x123456);
-  EXPECT_EQ(editor.buffer.Lines(), ExpectedBuffer());
+  EXPECT_EQ(Lines(), ExpectedBuffer());
   Click(4, 1);
   EXPECT_EQ(Line(3).Color, ColorTable[3]);
   // Choosing white or cancelling changes nothing.
   prompter.colors = {kAutoColor, std::nullopt};
-  editor.ChangeColorOfSelected();
-  editor.ChangeColorOfSelected();
+  editor.List().ChangeColorOfSelected();
+  editor.List().ChangeColorOfSelected();
   EXPECT_EQ(Line(3).Color, ColorTable[3]);
 }
 
 TEST_F(EditorTest, ColourAndWidthChangesRewriteOnlyTheFirstLineOfEachCurve) {
   Click(2, 3);
   Click(1, 1);
-  editor.ChooseForm(EquationForm::General);  // the stored texts stay "y = 6/x", "y = 1/x"
+  editor.Options().ChooseForm(EquationForm::General);  // the stored texts stay "y = 6/x", "y = 1/x"
   struct Change {
     const char* name;
     std::function<void()> apply;
   };
-  const std::vector<Change> changes = {{"colour",
-                                        [this] {
-                                          prompter.colors = {0x00FF00};
-                                          editor.ChangeColorOfSelected();
-                                        }},
-                                       {"width", [this] { editor.ChangeWidthOfSelected(3); }},
-                                       {"fixed colour", [this] {
-                                          prompter.colors = {0x0000FF};
-                                          editor.SetFixedColor();
-                                        }}};
+  const std::vector<Change> changes = {
+      {"colour",
+       [this] {
+         prompter.colors = {0x00FF00};
+         editor.List().ChangeColorOfSelected();
+       }},
+      {"width", [this] { editor.List().ChangeWidthOfSelected(3); }},
+      {"fixed colour", [this] {
+         prompter.colors = {0x0000FF};
+         editor.List().SetFixedColor();
+       }}};
   for (const Change& change : changes) {
-    editor.SelectAll();
-    const auto before = editor.buffer.Lines();
+    editor.List().SelectAll();
+    const auto before = Lines();
     change.apply();
-    const auto& after = editor.buffer.Lines();
+    const auto& after = Lines();
     ASSERT_EQ(after.size(), before.size());
     for (std::size_t k = 0; k < after.size(); ++k) {
       const bool styleLine = k % 5 == 1;
@@ -415,10 +440,9 @@ TEST_F(EditorTest, ColourAndWidthChangesRewriteOnlyTheFirstLineOfEachCurve) {
 
 TEST_F(EditorTest, RightClickBelowTheLastRowDoesNothing) {
   Click(2, 3);
-  editor.ListMouseDown(MouseButton::Right, false, 1, 0, 0, 0);
-  EXPECT_EQ(view.menusShown, 0);
-  editor.ListMouseDown(MouseButton::Right, false, 0, 0, 0, 0);
-  EXPECT_EQ(view.menusShown, 1);
+  EXPECT_FALSE(editor.List().RightPress(1));
+  EXPECT_FALSE(editor.List().RightPress(-1));
+  EXPECT_TRUE(editor.List().RightPress(0));
 }
 
 TEST_F(EditorTest, PanelsShowTheHighestSelectedCurve) {
@@ -426,12 +450,12 @@ TEST_F(EditorTest, PanelsShowTheHighestSelectedCurve) {
   Click(2, 1);
   Click(3, 1);
   Click(4, 1);
-  editor.SelectOnly(1);
-  editor.listSelected[2] = true;
-  editor.listSelected[3] = true;
+  EditorTestAccess::WorkOf(editor).SelectOnly(1);
+  EditorTestAccess::WorkOf(editor).SetSelected(2, true);
+  EditorTestAccess::WorkOf(editor).SetSelected(3, true);
   teisuu.Clear();
-  editor.DispAllLine();
-  EXPECT_EQ(editor.FirstSelected(), 1);
+  editor.Display().DispAllLine();
+  EXPECT_EQ(work().FirstSelected(), 1);
   const auto texts = teisuu.Ops("Text");
   ASSERT_FALSE(texts.empty());
   EXPECT_NE(texts.back().find(" 4 "), std::string::npos) << texts.back();
@@ -440,134 +464,137 @@ TEST_F(EditorTest, PanelsShowTheHighestSelectedCurve) {
 TEST_F(EditorTest, DoubleClickMakesOneCurveAndServesAsAPendingDomainClick) {
   auto doubleClick = [this](int32_t x, int32_t y) {
     Click(x, y);
-    view.duringWait = [this, x, y]() { editor.MouseUp(MouseButton::Left, Px(x), Py(y)); };
-    editor.DoubleClick(MouseButton::Left, Px(x), Py(y));
+    wait.duringWait = [this, x, y]() { editor.Mouse().MouseUp(MouseButton::Left, Px(x), Py(y)); };
+    editor.Mouse().DoubleClick(MouseButton::Left, Px(x), Py(y));
   };
   doubleClick(2, 3);
-  EXPECT_EQ(editor.state.LineCount, 1);
-  editor.SetLineMode(kModeRight);
+  EXPECT_EQ(Count(), 1);
+  editor.Options().SetLineMode(kModeRight);
   Click(1, 1);
   doubleClick(-2, 4);  // the first press fixes the domain, the second is idle again
-  ASSERT_EQ(editor.state.LineCount, 2);
+  ASSERT_EQ(Count(), 2);
   EXPECT_EQ(Line(1).HenikiStart, -2);
-  editor.SetLineMode(kModeSegment);
+  editor.Options().SetLineMode(kModeSegment);
   Click(1, 2);
   Click(-3, 0);
-  view.duringWait = [this]() { editor.MouseUp(MouseButton::Left, Px(4), Py(0)); };
-  editor.DoubleClick(MouseButton::Left, Px(4), Py(0));  // a second press awaited: it counts
-  ASSERT_EQ(editor.state.LineCount, 3);
+  wait.duringWait = [this]() { editor.Mouse().MouseUp(MouseButton::Left, Px(4), Py(0)); };
+  editor.Mouse().DoubleClick(MouseButton::Left, Px(4), Py(0));  // a second press awaited: it counts
+  ASSERT_EQ(Count(), 3);
   EXPECT_EQ(Line(2).HenikiStart, -3);
   EXPECT_EQ(Line(2).HenikiEnd, 4);
 }
 
 TEST_F(EditorTest, PasteWithoutPictureChangesNothing) {
-  editor.PasteBitmap();
-  EXPECT_FALSE(editor.state.BitmapPasted);
+  editor.List().PasteBitmap();
+  EXPECT_FALSE(editor.State().BitmapPasted);
   EXPECT_EQ(prompter.messages.size(), 1u);
-  view.clipboardHasPicture = true;
-  editor.PasteBitmap();
-  EXPECT_TRUE(editor.state.BitmapPasted);
+  clipboard.hasPicture = true;
+  editor.List().PasteBitmap();
+  EXPECT_TRUE(editor.State().BitmapPasted);
   prompter.answers = {Answer::Yes};
-  editor.ClearBitmap();
-  EXPECT_FALSE(editor.state.BitmapPasted);
+  editor.List().ClearBitmap();
+  EXPECT_FALSE(editor.State().BitmapPasted);
 }
 
 TEST_F(EditorTest, NewCurvesGoBeforeLinesKeptFromALargerFile) {
   // A file with one curve more than the editor reads: its last five lines stay in the buffer.
   Click(1, 1);
   Click(2, 1);
-  TLineData surplus = editor.MakeLine({7, 7});
+  TLineData surplus = editor.Mouse().MakeLine({7, 7});
   surplus.Shiki = "y = 49/x";
-  editor.buffer.AppendCurve(surplus);
-  editor.SelectOnly(0);
-  editor.DeleteSelected();
+  EditorTestAccess::WorkOf(editor).BufferForSave().AppendCurve(surplus);
+  EditorTestAccess::WorkOf(editor).SelectOnly(0);
+  editor.List().DeleteSelected();
   Click(3, 1);
   Drag(3, 1, 4, 1);  // replaces the new curve's lines, not the kept ones
   std::vector<std::string> expected = ExpectedBuffer();
   for (const auto& l : CurveLines(surplus)) expected.push_back(l);
-  EXPECT_EQ(editor.buffer.Lines(), expected);
+  EXPECT_EQ(Lines(), expected);
 }
 
 TEST_F(EditorTest, SampleButtonCyclesTheSegmentKinds) {
-  editor.SetLineMode(kModeSegment);
-  EXPECT_EQ(FromCp932(editor.edtHeniki), " ≦ ≦");
+  editor.Options().SetLineMode(kModeSegment);
+  EXPECT_EQ(FromCp932(editor.Texts().edtHeniki), " ≦ ≦");
   std::vector<std::string> seen;
   for (int i = 0; i < 4; ++i) {
-    editor.SampleButtonClick();
-    seen.push_back(FromCp932(editor.edtHeniki));
+    editor.Options().SampleButtonClick();
+    seen.push_back(FromCp932(editor.Texts().edtHeniki));
   }
   EXPECT_EQ(seen, (std::vector<std::string>{" ≦ ＜", " ＜ ≦", " ＜ ＜", " ≦ ≦"}));
-  editor.SetLineMode(kModeLeft);
-  editor.SampleButtonClick();
-  EXPECT_EQ(FromCp932(editor.edtHeniki), "  ＜ ");
-  EXPECT_FALSE(editor.state.CurIncStart);
-  EXPECT_FALSE(editor.state.CurIncEnd);
-  editor.SetLineMode(kModeWhole);  // resets both kinds
-  EXPECT_EQ(editor.state.SenbunKind, 0);
-  EXPECT_EQ(editor.state.HanchokusenKind, 0);
+  editor.Options().SetLineMode(kModeLeft);
+  editor.Options().SampleButtonClick();
+  EXPECT_EQ(FromCp932(editor.Texts().edtHeniki), "  ＜ ");
+  EXPECT_FALSE(editor.State().CurIncStart);
+  EXPECT_FALSE(editor.State().CurIncEnd);
+  editor.Options().SetLineMode(kModeWhole);  // resets both kinds
+  EXPECT_EQ(editor.State().SenbunKind, 0);
+  EXPECT_EQ(editor.State().HanchokusenKind, 0);
 }
 
 TEST_F(EditorTest, FormSwitchRebuildsEveryEquationButNotTheDocumentLines) {
   Click(-2, 3);
   Click(4, 3);
-  const auto before = editor.buffer.Lines();
-  EXPECT_TRUE(editor.ChooseForm(EquationForm::General));
-  EXPECT_EQ(editor.listItems, (std::vector<std::string>{"xy = -6", "xy = 12"}));
+  const auto before = Lines();
+  EXPECT_TRUE(editor.Options().ChooseForm(EquationForm::General));
+  EXPECT_EQ(work().ListItems(), (std::vector<std::string>{"xy = -6", "xy = 12"}));
   EXPECT_EQ(Line(0).Shiki, "xy = -6");
-  EXPECT_EQ(editor.buffer.Lines(), before);
-  EXPECT_TRUE(editor.ChooseForm(EquationForm::Standard));
-  EXPECT_EQ(editor.listItems, (std::vector<std::string>{"y = -6/x", "y = 12/x"}));
+  EXPECT_EQ(Lines(), before);
+  EXPECT_TRUE(editor.Options().ChooseForm(EquationForm::Standard));
+  EXPECT_EQ(work().ListItems(), (std::vector<std::string>{"y = -6/x", "y = 12/x"}));
   // With the equations hidden the form buttons do nothing.
-  editor.OnShikiClicked(false);
-  EXPECT_FALSE(editor.ChooseForm(EquationForm::General));
-  EXPECT_EQ(editor.listItems[0], "y = -6/x");
+  editor.Options().OnShikiClicked(false);
+  EXPECT_FALSE(editor.Options().ChooseForm(EquationForm::General));
+  EXPECT_EQ(work().ListItems()[0], "y = -6/x");
 }
 
 TEST_F(EditorTest, TestIsRefusedAsAWholeForOneCurveWithADomain) {
   editor.TestCommand();
   Click(2, 3);
-  editor.SetLineMode(kModeRight);
+  editor.Options().SetLineMode(kModeRight);
   Click(1, 1);
   Click(2, 0);
   editor.TestCommand();
-  EXPECT_EQ(view.practiceShown, 0);
+  EXPECT_EQ(windows.practiceShown, 0);
   EXPECT_EQ(prompter.messages, (std::vector<std::string>{"テストするデータがありません",
                                                          "変域があるものはテストできません"}));
-  editor.DeleteSelected();  // the half-line was selected
+  editor.List().DeleteSelected();  // the half-line was selected
   editor.TestCommand();
-  EXPECT_EQ(view.practiceShown, 1);
-  EXPECT_TRUE(editor.state.TestMode);
-  EXPECT_EQ(editor.PracticeCount, 1);
-  EXPECT_EQ(editor.PracticeData[0].Shiki, "y = 6/x");
+  EXPECT_EQ(windows.practiceShown, 1);
+  EXPECT_TRUE(editor.State().TestMode);
+  EXPECT_TRUE(windows.lastSet.testMode);
+  ASSERT_EQ(windows.lastSet.curves.size(), 1u);
+  EXPECT_EQ(windows.lastSet.curves[0].Shiki, "y = 6/x");
 }
 
 TEST_F(EditorTest, PracticeRefusesAUnitWithADomain) {
-  view.unitChosen = true;
-  view.fillPractice = [this] {
-    editor.PracticeCount = 2;
-    editor.PracticeData[1].LMode = kModeSegment;
-  };
+  windows.chosenUnit = PracticeSet{};
+  windows.chosenUnit->curves.resize(2);
+  windows.chosenUnit->curves[1].LMode = kModeSegment;
   editor.PracticeCommand();
-  EXPECT_EQ(view.practiceShown, 0);
-  EXPECT_FALSE(editor.state.TestMode);
-  view.fillPractice = [this] { editor.PracticeData[1].LMode = kModeWhole; };
+  EXPECT_EQ(windows.practiceShown, 0);
+  EXPECT_FALSE(editor.State().TestMode);
+  windows.chosenUnit->curves[1].LMode = kModeWhole;
   editor.PracticeCommand();
-  EXPECT_EQ(view.practiceShown, 1);
+  EXPECT_EQ(windows.practiceShown, 1);
+  // A unit window closed without OK starts nothing.
+  windows.chosenUnit.reset();
+  editor.PracticeCommand();
+  EXPECT_EQ(windows.practiceShown, 1);
 }
 
 TEST_F(EditorTest, PanelColoursFollowTheColourOption) {
   Click(2, 3);
   henikiX.Clear();
-  editor.OnRanColorClicked(false);
+  editor.Options().OnRanColorClicked(false);
   EXPECT_EQ(henikiX.Ops("Fill").front().substr(henikiX.Ops("Fill").front().size() - 7), "#FFFFFF");
   for (const auto& t : henikiX.Ops("Text")) EXPECT_NE(t.find("#000000]"), std::string::npos) << t;
-  editor.OnRanColorClicked(true);
-  EXPECT_EQ(editor.state.PanelBackColor, 0x808000);
+  editor.Options().OnRanColorClicked(true);
+  EXPECT_EQ(editor.State().PanelBackColor, 0x808000);
 }
 
 TEST_F(EditorTest, UncheckingTheRangeOptionEmptiesTheRangePanelForGood) {
   Click(2, 3);
-  editor.OnDispHenikiClicked(false);
+  editor.Options().OnDispHenikiClicked(false);
   henikiY.Clear();
   teisuu.Clear();
   Click(1, 1);

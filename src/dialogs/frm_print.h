@@ -1,0 +1,10 @@
+// frmPrint: printing the plane with its header.
+#pragma once
+
+#include <QDialog>
+
+class TfrmPrint : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TfrmPrint(QWidget* parent);
+};

@@ -1,0 +1,63 @@
+#include "model/messages.h"
+
+#include "model/cp932.h"
+
+const MessageTexts& Msg() {
+  static const MessageTexts texts = [] {
+    MessageTexts t;
+    t.LimitHead = ToCp932("これ以上登録できません\r\n最大登録数は ");
+    t.LimitTail = ToCp932(" 本です");
+    t.ZeroConstant = ToCp932("比例定数が０のグラフは描けません");
+    t.DomainCurveDrag = ToCp932("変域付きの曲線は、ドラッグできません");
+    t.CannotDraw = ToCp932("曲線が描けません");
+    t.DomainEndAtZero = ToCp932("変域の一方を０にしますか");
+    t.BadDomain = ToCp932("変域が正しくありません");
+    t.CannotRegister = ToCp932("放物線が描けないので登録できません");
+    t.NoTarget = ToCp932("対象となる式がありません");
+    t.SelectOnlyOne = ToCp932("選択は１つにしてください");
+    t.ChooseTarget =
+        ToCp932("対象となる式を選んでください。\r\rグラフのハンドルを右クリックしてください");
+
+    t.EraseAllQuestion = ToCp932("全部削除してもいいですか？");
+    t.NoColorMidway = ToCp932("途中で色は変更できません");
+    t.NoClipboardPicture = ToCp932("クリップボードに図がありません");
+    t.ClearBitmapQuestion = ToCp932("ビットマップをクリアしてもいいですか");
+
+    t.NoTestData = ToCp932("テストするデータがありません");
+    t.DomainNotTestable = ToCp932("変域があるものはテストできません");
+
+    t.DefaultFileNameSet = ToCp932("ファイル名をMevrolin.mvrにしました");
+    t.ExtensionWarning = ToCp932("拡張子はmvrまたはtstを使ってください");
+    t.FileHead = ToCp932("ファイル ");
+    t.CannotOpenTail = ToCp932(" が開けません");
+    t.BadStructure = ToCp932("データの構造が違います。");
+    t.BadNumberMiddle = ToCp932(" の ");
+    t.BadNumberTail = ToCp932(" 行目に整数でない値があります");
+    t.SaveFailedTail = ToCp932("の保存に失敗しました");
+    t.UnknownTitle = ToCp932("？");
+
+    t.HelpHead = ToCp932("ヘルプファイル ");
+
+    t.GraphModeError = "GraphMode error";
+
+    t.LeSign = ToCp932("≦");
+    t.LtSign = ToCp932("＜");
+    t.GeSign = ToCp932("≧");
+    t.GtSign = ToCp932("＞");
+    t.WholeNote = ToCp932("（０を除くすべての数）");
+    t.WholeDomain = ToCp932(" x ＜ 0, 0 ＜ x");
+    t.WholeRange = ToCp932(" y ＜ 0, 0 ＜ y");
+    const char* const modeWords[4] = {"全域", "中央", "右側", "左側"};
+    const char* const segmentSigns[4] = {" ≦ ≦", " ≦ ＜", " ＜ ≦", " ＜ ＜"};
+    for (int i = 0; i < 4; ++i) {
+      t.ModeWords[i] = ToCp932(modeWords[i]);
+      t.SegmentSigns[i] = ToCp932(segmentSigns[i]);
+    }
+    t.HalfLineSigns[0] = ToCp932("  ≦ ");
+    t.HalfLineSigns[1] = ToCp932("  ＜ ");
+    t.IneqDesignText = ToCp932("≦　≦");
+    t.NewUnitTitle = ToCp932("新しい単元");
+    return t;
+  }();
+  return texts;
+}

@@ -1,0 +1,64 @@
+// Every fixed text the core shows or writes — messages, questions, the signs and words of the
+// panels and tool bar — as CP932 bytes, converted once in one place. Callers name the text they
+// need; nothing else keeps or converts copies.
+#pragma once
+
+#include <string>
+
+struct MessageTexts {
+  // Drawing curves with the mouse.
+  std::string LimitHead;  // "これ以上登録できません\r\n最大登録数は " + limit + LimitTail
+  std::string LimitTail;        // " 本です"
+  std::string ZeroConstant;     // a click on an axis
+  std::string DomainCurveDrag;  // a curve with a domain cannot be dragged
+  std::string CannotDraw;       // a drop or arrow move onto an axis
+  std::string DomainEndAtZero;  // question: a domain end at x = 0
+  std::string BadDomain;        // both domain clicks at the same x
+  std::string CannotRegister;   // a curve through a point on an axis
+  std::string NoTarget;         // arrow buttons with an empty list
+  std::string SelectOnlyOne;    // arrow buttons with several curves selected
+  std::string ChooseTarget;     // arrow buttons with nothing selected
+
+  // The graph list.
+  std::string EraseAllQuestion;
+  std::string NoColorMidway;  // fixed colour while a curve waits for its domain
+  std::string NoClipboardPicture;
+  std::string ClearBitmapQuestion;
+
+  // Test and practice.
+  std::string NoTestData;
+  std::string DomainNotTestable;
+
+  // Work files.
+  std::string DefaultFileNameSet;  // "ファイル名をMevrolin.mvrにしました"
+  std::string ExtensionWarning;    // after the lower-cased extension
+  std::string FileHead;            // "ファイル " + name + CannotOpenTail
+  std::string CannotOpenTail;      // " が開けません"
+  std::string BadStructure;
+  std::string BadNumberMiddle;  // FileHead + name + " の " + line + BadNumberTail
+  std::string BadNumberTail;
+  std::string SaveFailedTail;  // name + "の保存に失敗しました"
+  std::string UnknownTitle;    // "？": a file whose title cannot be read
+
+  // Help.
+  std::string HelpHead;  // "ヘルプファイル " + file name + CannotOpenTail
+
+  // Records of broken curves.
+  std::string GraphModeError;
+
+  // Texts of the panels and the tool bar.
+  std::string LeSign;            // ≦
+  std::string LtSign;            // ＜
+  std::string GeSign;            // ≧
+  std::string GtSign;            // ＞
+  std::string WholeNote;         // "（０を除くすべての数）" under a whole curve's domain
+  std::string WholeDomain;       // " x ＜ 0, 0 ＜ x"
+  std::string WholeRange;        // " y ＜ 0, 0 ＜ y"
+  std::string ModeWords[4];      // 全域, 中央, 右側, 左側
+  std::string SegmentSigns[4];   // " ≦ ≦", " ≦ ＜", " ＜ ≦", " ＜ ＜"
+  std::string HalfLineSigns[2];  // "  ≦ ", "  ＜ "
+  std::string IneqDesignText;    // "≦　≦", before the first mode is chosen
+  std::string NewUnitTitle;      // "新しい単元"
+};
+
+const MessageTexts& Msg();

@@ -1,0 +1,31 @@
+// The program's other windows as the core and the main window reach them: shown by name, or
+// shown modally with what they hand back. The program object that creates every window
+// implements it; tests script it.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "practice/practice_set.h"
+
+enum class ProgramWindow {
+  LineKind,       // 線の種類 (modeless)
+  PlaneSettings,  // 座標面の設定 (modeless)
+  UnitContents,   // 単元の内容
+  Records,        // 実行記録
+  Print,          // グラフの印刷
+  About,          // ﾊﾞｰｼﾞｮﾝ情報
+};
+
+class WindowHost {
+ public:
+  virtual ~WindowHost() = default;
+  virtual void Show(ProgramWindow window) = 0;
+  // The open-by-unit window for practice: the practice set read from the test file chosen, or
+  // nothing when the window was not closed with OK.
+  virtual std::optional<PracticeSet> ChooseUnitForPractice() = 0;
+  // The practice window over a practice set, modally.
+  virtual void ShowPractice(const PracticeSet& set) = 0;
+  // The help window at a topic of the help file.
+  virtual void ShowHelp(int32_t topic) = 0;
+};

@@ -1,0 +1,45 @@
+#include "storage/frm_tangen.h"
+
+#include <QFormLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/form_setup.h"
+#include "platform/qt_text.h"
+
+TfrmTangen::TfrmTangen(QWidget* parent)
+    : QDialog(parent),
+      lblTangen(new QLabel(this)),
+      lblFileName(new QLabel(this)),
+      lblNline(new QLabel(this)),
+      memFile(new QPlainTextEdit(this)) {
+  SetUpForm(*this, "frmTangen", "単元の内容");
+  lblTangen->setObjectName("lblTangen");
+  lblFileName->setObjectName("lblFileName");
+  lblNline->setObjectName("lblNline");
+  memFile->setObjectName("memFile");
+  auto* form = new QFormLayout;
+  form->addRow(QString::fromUtf8("単元名"), lblTangen);
+  form->addRow(QString::fromUtf8("ﾌｧｲﾙ名"), lblFileName);
+  form->addRow(QString::fromUtf8("ﾃﾞｰﾀ数"), lblNline);
+  auto* btnReturn = new QPushButton(QString::fromUtf8("戻る"), this);
+  btnReturn->setObjectName("btnReturn");
+  connect(btnReturn, &QPushButton::clicked, this, &QDialog::accept);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  layout->addWidget(new QLabel(QString::fromUtf8("ファイルの内容"), this));
+  layout->addWidget(memFile);
+  layout->addWidget(btnReturn);
+}
+
+void TfrmTangen::ShowFileInfo(const QString& title, const QString& fileName, int count) {
+  lblTangen->setText(title);
+  lblFileName->setText(fileName);
+  lblNline->setText(QString::number(count));
+}
+
+void TfrmTangen::ShowLines(const std::vector<std::string>& lines) {
+  QStringList texts;
+  for (const std::string& line : lines) texts << ToQString(line);
+  memFile->setPlainText(texts.join('\n'));
+}
