@@ -9,6 +9,8 @@
 #include "dialogs/frm_print.h"
 #include "dialogs/frm_set_cood.h"
 #include "dialogs/frm_settei.h"
+#include "platform/qt_clock.h"
+#include "platform/qt_settings_store.h"
 #include "practice/frm_ayamari.h"
 #include "practice/frm_owari.h"
 #include "practice/frm_renshu.h"
@@ -32,6 +34,10 @@ class TProgram : public WindowHost {
   std::optional<PracticeSet> ChooseUnitForPractice() override;
   void ShowPractice(const PracticeSet& set) override;
   void ShowHelp(int32_t topic) override;
+
+  // The clock and the per-user settings store the windows use.
+  QtClock clock;
+  QtSettingsStore settingsStore;
 
   // The main plane's settings (edited in frmSetCood) and those of the practice and preview
   // planes (frmSetCood2).

@@ -57,6 +57,17 @@ const MessageTexts& Msg() {
     t.HalfLineSigns[1] = ToCp932("  ＜ ");
     t.IneqDesignText = ToCp932("≦　≦");
     t.NewUnitTitle = ToCp932("新しい単元");
+
+    // ---- The unit library and the editor's file commands. ----
+
+    // ---- Practice records. ----
+
+    // ---- The practice window and its result dialogs. ----
+
+    // ---- The line-kind and plane-settings dialogs. ----
+
+    // ---- Printing. ----
+
     return t;
   }();
   return texts;

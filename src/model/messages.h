@@ -59,6 +59,16 @@ struct MessageTexts {
   std::string HalfLineSigns[2];  // "  ≦ ", "  ＜ "
   std::string IneqDesignText;    // "≦　≦", before the first mode is chosen
   std::string NewUnitTitle;      // "新しい単元"
+
+  // ---- The unit library and the editor's file commands. ----
+
+  // ---- Practice records. ----
+
+  // ---- The practice window and its result dialogs. ----
+
+  // ---- The line-kind and plane-settings dialogs. ----
+
+  // ---- Printing. ----
 };
 
 const MessageTexts& Msg();
