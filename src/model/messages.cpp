@@ -61,6 +61,9 @@ const MessageTexts& Msg() {
     // ---- The unit library and the editor's file commands. ----
 
     // ---- Practice records. ----
+    t.YearMark = ToCp932("年");
+    t.MonthMark = ToCp932("月");
+    t.DayMark = ToCp932("日");
 
     // ---- The practice window and its result dialogs. ----
 

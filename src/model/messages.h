@@ -63,6 +63,9 @@ struct MessageTexts {
   // ---- The unit library and the editor's file commands. ----
 
   // ---- Practice records. ----
+  std::string YearMark;   // 年
+  std::string MonthMark;  // 月
+  std::string DayMark;    // 日
 
   // ---- The practice window and its result dialogs. ----
 
