@@ -115,9 +115,9 @@ ReadStatus ReadWholeFile(const std::string& name, std::string& bytes, std::size_
   return ReadStatus::Ok;
 }
 
-bool ReadFirstLine(const std::string& name, std::string& line, std::size_t maxBytes) {
+bool ReadFirstLine(const std::string& path, std::string& line, std::size_t maxBytes) {
   struct stat info {};
-  Fd fd(OpenRegularForReading(PlatformPath(name), info));
+  Fd fd(OpenRegularForReading(path, info));
   if (fd.get() < 0) return false;
   std::string data;
   if (!ReadUpTo(fd.get(), maxBytes, data)) return false;

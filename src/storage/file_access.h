@@ -15,8 +15,8 @@ ReadStatus ReadWholeFile(const std::string& name, std::string& bytes,
                          std::size_t maxBytes = kMaxWorkFileBytes);
 
 // The bytes up to the first line end (or the end of the file), reading at most maxBytes;
-// false when the file cannot be opened or read.
-bool ReadFirstLine(const std::string& name, std::string& line,
+// false when the file cannot be opened or read. The path is given as the platform names it.
+bool ReadFirstLine(const std::string& path, std::string& line,
                    std::size_t maxBytes = kMaxWorkLineBytes);
 
 // Replaces the file's contents all at once: the bytes go to a temporary file in the same

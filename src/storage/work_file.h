@@ -46,5 +46,6 @@ int32_t LoadPreviewFile(const std::string& name, Prompter& prompter,
 bool SaveLineFile(const std::string& title, const std::string& name, DocumentBuffer& buffer,
                   Prompter& prompter);
 
-// The first line of the file, or "？" when it cannot be opened or read.
+// The first line of the file (CP932 bytes as they stand), or "？" when it cannot be opened or
+// read. The path is given as the platform names it.
 std::string ReadUnitTitle(const std::string& path);

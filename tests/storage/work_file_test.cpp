@@ -409,7 +409,7 @@ TEST(SaveLineFileTest, Cp932NameBecomesAPlatformPath) {
   ScriptedPrompter prompter;
   ASSERT_TRUE(SaveLineFile(ToCp932("表"), name, buffer, prompter));
   EXPECT_TRUE(fs::exists(folder.Path() / "表ソ.mvr"));
-  EXPECT_EQ(ReadUnitTitle(name), ToCp932("表"));
+  EXPECT_EQ(ReadUnitTitle(folder / "表ソ.mvr"), ToCp932("表"));
 }
 
 // ---- Preview ----
