@@ -96,6 +96,23 @@ mode_t CurrentUmask() {
 
 mode_t DefaultFileMode() { return static_cast<mode_t>(0666 & ~CurrentUmask()); }
 
+// Follows symbolic links from the path to the name they finally stand for, which need not exist
+// yet (a link whose file is missing gets that file made). False on a loop, a chain too long, or
+// any failure to look at a name other than its not being there: a save in doubt is no save.
+bool ResolveLinks(std::filesystem::path& path) {
+  constexpr int kMaxLinks = 40;
+  for (int hops = 0; hops <= kMaxLinks; ++hops) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0) return errno == ENOENT;
+    if (!S_ISLNK(info.st_mode)) return true;
+    std::error_code ec;
+    const std::filesystem::path target = std::filesystem::read_symlink(path, ec);
+    if (ec || target.empty()) return false;
+    path = target.is_absolute() ? target : path.parent_path() / target;
+  }
+  return false;
+}
+
 }  // namespace
 
 std::string PlatformPath(const std::string& name) { return FromCp932(name); }
@@ -129,13 +146,8 @@ bool WriteFileAtomically(const std::string& name, const std::string& bytes) {
   namespace fs = std::filesystem;
   fs::path target(PlatformPath(name));
   if (target.filename().empty()) return false;
-  // Saving through a symbolic link replaces the file it points to, not the link.
-  std::error_code ec;
-  if (fs::is_symlink(fs::symlink_status(target, ec))) {
-    fs::path resolved = fs::weakly_canonical(target, ec);
-    if (ec) return false;
-    target = std::move(resolved);
-  }
+  // Saving through a symbolic link replaces (or makes) the file it points to, not the link.
+  if (!ResolveLinks(target) || target.filename().empty()) return false;
 
   mode_t mode = DefaultFileMode();
   struct stat old {};
@@ -160,11 +172,13 @@ bool WriteFileAtomically(const std::string& name, const std::string& bytes) {
     ::unlink(temp.c_str());
     return false;
   }
-  // Make the rename itself durable; the new file is in place whether or not this succeeds.
+  // Make the rename itself durable. A folder that cannot be opened or synced by this file system
+  // (EINVAL) is taken as it is; a failing disk (EIO) makes the save doubtful, and it is reported.
   const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dir >= 0) {
-    ::fsync(dir);
+    const bool synced = ::fsync(dir) == 0 || errno == EINVAL;
     ::close(dir);
+    return synced;
   }
   return true;
 }

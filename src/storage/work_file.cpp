@@ -144,10 +144,11 @@ bool SaveLineFile(const std::string& title, const std::string& name, DocumentBuf
                   Prompter& prompter) {
   std::vector<std::string>& lines = buffer.MutableLines();
   // The title is one line of the file: a line break in it would shift every curve line and
-  // make the saved file unreadable, so breaks become spaces.
+  // a NUL byte would make the file unreadable, so both become spaces.
   std::string titleLine = title;
   std::replace_if(
-      titleLine.begin(), titleLine.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+      titleLine.begin(), titleLine.end(),
+      [](char c) { return c == '\r' || c == '\n' || c == '\0'; }, ' ');
   // A buffer that was never reset has no title line yet; the title then becomes line 1.
   const bool hadTitleLine = !lines.empty();
   std::string oldTitle;
@@ -157,7 +158,13 @@ bool SaveLineFile(const std::string& title, const std::string& name, DocumentBuf
   } else {
     lines.push_back(std::move(titleLine));
   }
-  if (WriteFileAtomically(name, JoinTextLines(lines))) return true;
+  // Only what reads back as these very lines is written: a line holding a line break or a NUL
+  // byte, or one too long for a work file, would come back as other lines or not at all.
+  const std::string bytes = JoinTextLines(lines);
+  std::vector<std::string> readBack;
+  if (SplitTextLines(bytes, readBack) && readBack == lines && WriteFileAtomically(name, bytes)) {
+    return true;
+  }
   if (hadTitleLine) {
     lines.front() = std::move(oldTitle);
   } else {

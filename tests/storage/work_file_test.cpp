@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/cp932.h"
+#include "support/core/child_process.h"
 #include "support/core/scripted_prompter.h"
 #include "support/core/temp_folder.h"
 
@@ -340,19 +341,159 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(SaveFailure, ReadOnlyFolderKeepsTheOldFile) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
   TempFolder folder;
   const std::string old = folder / "old.mvr";
   TempFolder::Write(old, SampleFile());
-  fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec);
-  DocumentBuffer buffer;
-  buffer.Reset("placeholder");
-  ScriptedPrompter prompter;
-  EXPECT_FALSE(SaveLineFile("t", old, buffer, prompter));
-  EXPECT_EQ(buffer.Lines(), Lines{"placeholder"});
-  EXPECT_EQ(prompter.messages, Lines{old + "の保存に失敗しました"});
+  // Anyone may write the file itself; only the folder refuses new names.
+  fs::permissions(old, fs::perms::all);
+  fs::permissions(folder.Path(), fs::perms::owner_all | fs::perms::group_read |
+                                     fs::perms::group_exec | fs::perms::others_read |
+                                     fs::perms::others_exec);
+  fs::permissions(folder.Path(), fs::perms::owner_write, fs::perm_options::remove);
+  const bool keptAndSaid = RunAsUnprivileged([&old] {
+    DocumentBuffer buffer;
+    buffer.Reset("placeholder");
+    ScriptedPrompter prompter;
+    return !SaveLineFile("t", old, buffer, prompter) && buffer.Lines() == Lines{"placeholder"} &&
+           prompter.messages == Lines{old + "の保存に失敗しました"};
+  });
+  EXPECT_TRUE(keptAndSaid);
   EXPECT_EQ(TempFolder::Read(old), SampleFile());
+  EXPECT_EQ(folder.EntryCount(), 1u);
 }
+
+TEST(SaveFailure, AFullDiskKeepsTheOldFileAndSaysSo) {
+  TempFolder folder;
+  const std::string old = folder / "old.mvr";
+  TempFolder::Write(old, SampleFile());
+  const bool keptAndSaid = RunWithFileSizeLimit(64, [&old] {
+    DocumentBuffer buffer;
+    buffer.Reset("placeholder");
+    for (int i = 0; i < 20; ++i) buffer.AppendCurve(TLineData{});
+    ScriptedPrompter prompter;
+    return !SaveLineFile("t", old, buffer, prompter) &&
+           prompter.messages == Lines{old + "の保存に失敗しました"};
+  });
+  EXPECT_TRUE(keptAndSaid);
+  EXPECT_EQ(TempFolder::Read(old), SampleFile());
+  EXPECT_EQ(folder.EntryCount(), 1u);  // no temporary file left behind
+}
+
+// Links the save goes through: where the bytes land, or that nothing is written.
+struct LinkCase {
+  const char* name;
+  std::function<void(const TempFolder&)> make;  // makes "link.mvr" and what it points to
+  const char* writtenFile;                      // nullptr: the save fails
+};
+
+class SaveThroughLinks : public ::testing::TestWithParam<LinkCase> {};
+
+TEST_P(SaveThroughLinks, WriteTheFileTheLinkNamesAndKeepTheLink) {
+  const LinkCase& c = GetParam();
+  TempFolder folder;
+  c.make(folder);
+  DocumentBuffer buffer;
+  buffer.Reset("");
+  ScriptedPrompter prompter;
+  const std::string link = folder / "link.mvr";
+  const bool saved = SaveLineFile("new", link, buffer, prompter);
+  EXPECT_TRUE(fs::is_symlink(fs::symlink_status(link)));
+  if (c.writtenFile == nullptr) {
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(prompter.messages, Lines{link + "の保存に失敗しました"});
+  } else {
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(TempFolder::Read(folder / c.writtenFile), "new\r\n");
+    EXPECT_EQ(TempFolder::Read(link), "new\r\n");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SaveThroughLinks,
+    ::testing::Values(
+        LinkCase{"ToAFile",
+                 [](const TempFolder& f) {
+                   TempFolder::Write(f / "real.mvr", "old\r\n");
+                   fs::create_symlink(f / "real.mvr", f / "link.mvr");
+                 },
+                 "real.mvr"},
+        LinkCase{"DanglingMakesItsFile",
+                 [](const TempFolder& f) { fs::create_symlink("made.mvr", f / "link.mvr"); },
+                 "made.mvr"},
+        LinkCase{"RelativeChain",
+                 [](const TempFolder& f) {
+                   fs::create_directory(f / "sub");
+                   TempFolder::Write(f / "sub/real.mvr", "old\r\n");
+                   fs::create_symlink("real.mvr", f / "sub/inner.mvr");
+                   fs::create_symlink("sub/inner.mvr", f / "link.mvr");
+                 },
+                 "sub/real.mvr"},
+        LinkCase{"Loop",
+                 [](const TempFolder& f) {
+                   fs::create_symlink(f / "other.mvr", f / "link.mvr");
+                   fs::create_symlink(f / "link.mvr", f / "other.mvr");
+                 },
+                 nullptr},
+        LinkCase{"ToAFolder",
+                 [](const TempFolder& f) {
+                   fs::create_directory(f / "dir");
+                   fs::create_symlink(f / "dir", f / "link.mvr");
+                 },
+                 nullptr},
+        LinkCase{"IntoAMissingFolder",
+                 [](const TempFolder& f) { fs::create_symlink("gone/x.mvr", f / "link.mvr"); },
+                 nullptr}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+// Whatever the writer accepts, the reader gives back; what it would not, it does not write.
+struct UnreadableCase {
+  const char* name;
+  std::string title;
+  std::string curveLine;  // put in place of the first curve's equation line
+  bool saved;
+  std::string titleRead;  // the title as it reads back when saved
+};
+
+class WriterReadsBack : public ::testing::TestWithParam<UnreadableCase> {};
+
+TEST_P(WriterReadsBack, NeverReportsASaveThatCannotBeReopened) {
+  const UnreadableCase& c = GetParam();
+  TempFolder folder;
+  const std::string path = folder / "work.mvr";
+  TempFolder::Write(path, SampleFile());
+  Work work;
+  work.Reset("");
+  TLineData line;
+  line.X1 = 2;
+  line.Y1 = 3;
+  work.Add(line, EquationForm::Standard);
+  work.BufferForSave().MutableLines()[2] = c.curveLine;
+  ScriptedPrompter prompter;
+  EXPECT_EQ(SaveLineFile(c.title, path, work.BufferForSave(), prompter), c.saved);
+  if (!c.saved) {
+    EXPECT_EQ(prompter.messages, Lines{path + "の保存に失敗しました"});
+    EXPECT_EQ(TempFolder::Read(path), SampleFile());
+    return;
+  }
+  Work reread;
+  ASSERT_EQ(LoadLineFile(path, EquationForm::Standard, prompter, reread), 1);
+  EXPECT_EQ(reread.Buffer().Lines().front(), c.titleRead);
+  EXPECT_EQ(reread.Curve(0).Shiki, c.curveLine);
+  EXPECT_TRUE(prompter.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, WriterReadsBack,
+    ::testing::Values(UnreadableCase{"NulInTitleBecomesASpace", std::string("uni\0t", 5), "y = 6/x",
+                                     true, "uni t"},
+                      UnreadableCase{"LongestTitle", std::string(kMaxWorkLineBytes, 'a'), "y = 6/x",
+                                     true, std::string(kMaxWorkLineBytes, 'a')},
+                      UnreadableCase{"OverlongTitle", std::string(70000, 'a'), "y = 6/x", false,
+                                     ""},
+                      UnreadableCase{"LineFeedInALine", "t", "y = 6/x\n255,16", false, ""},
+                      UnreadableCase{"CarriageReturnInALine", "t", "y = 6/x\r", false, ""},
+                      UnreadableCase{"NulInALine", "t", std::string("y = 6/\0x", 8), false, ""}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(SaveLineFileTest, ReplacingKeepsTheFilePermissions) {
   TempFolder folder;

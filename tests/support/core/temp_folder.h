@@ -22,6 +22,8 @@ class TempFolder {
   ~TempFolder() {
     std::error_code ignored;
     // Folders a test made read-only must become writable again to be removed.
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
     for (const auto& entry : std::filesystem::recursive_directory_iterator(path_, ignored)) {
       std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
                                    std::filesystem::perm_options::add, ignored);
