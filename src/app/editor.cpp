@@ -49,7 +49,7 @@ void Editor::ResetWork(const std::string& title, const std::string& fileName, bo
   state_.TensenFlag = state_.Options.chkTensen;
   state_.ColorIndex = 0;
   display_.RefreshSample();
-  state_.DrawState = 0;
+  AbandonPendingCurve(state_);
   state_.DragMode = 0;
   work_.Reset(unitNameText_);
   display_.RedrawPlane();
@@ -70,7 +70,6 @@ void Editor::DispFileInfo(const std::string& title, const std::string& fileName,
 void Editor::EraseAll() {
   if (!work_.Empty() && services_.prompter.Ask(Msg().EraseAllQuestion) != Answer::Yes) return;
   ResetWork(shown_.title, state_.CurFileName, false);
-  state_.DrawState = 0;
 }
 
 namespace {

@@ -39,6 +39,10 @@ void EditorDisplay::DispAllLine() {
   Canvas& plane = surfaces_.imgCood;
   plane.SetPenMode(PenMode::Copy);
   RedrawPlane();
+  // Registered curves are drawn with their domains: the whole-curve preview belongs to the new
+  // curve alone, which the redraw leaves out.
+  const bool preview = state_.PreviewWhole;
+  state_.PreviewWhole = false;
   int32_t last = -1;
   for (int32_t i = 0; i < work_.Count(); ++i) {
     const bool selected = work_.IsSelected(i);
@@ -48,6 +52,7 @@ void EditorDisplay::DispAllLine() {
       last = i;
     }
   }
+  state_.PreviewWhole = preview;
   if (last >= 0) {
     if (state_.Options.chkShiki) ShowEquation(last);
     RefreshHeniki(last);

@@ -21,7 +21,7 @@ void EditorOptions::SetLineMode(int32_t mode) {
     state_.SenbunKind = 0;
     state_.HanchokusenKind = 0;
   }
-  if (mode == kModeRight) state_.DrawState = 0;
+  if (mode == kModeRight) AbandonPendingCurve(state_);
   ShowIneqSigns(state_, texts_.edtHeniki, display_.Surfaces().imgSample, prompter_);
   view_.TextsChanged();
   display_.Show();

@@ -22,7 +22,7 @@ bool GraphList::RightPress(int32_t row) {
 
 void GraphList::Press(bool ctrl) {
   display_.DispAllLine();
-  state_.DrawState = 0;
+  AbandonPendingCurve(state_);
   if (ctrl) display_.ClearPanels();
 }
 

@@ -99,7 +99,7 @@ void PlaneMouse::FormMouseMove() {
   if (state_.DrawState > 0 || state_.DragMode != 0) {
     display_.DispAllLine();
     view_.SetPlaneCursor(kCursorPencil);
-    state_.DrawState = 0;
+    AbandonPendingCurve(state_);
     state_.DragMode = 0;
   }
 }
@@ -116,8 +116,10 @@ void PlaneMouse::CoodClick(int32_t px, int32_t py) {
       ResetMouse();
       return;
     }
-    state_.PreviewWhole = true;
     state_.WorkLine = MakeLine(p);
+    // Only a curve that waits for its domain is previewed whole; a whole curve is registered at
+    // once, and a preview flag left behind would draw every half-line as a whole curve.
+    state_.PreviewWhole = state_.WorkLine.LMode != kModeWhole;
     state_.PrevPoint = p;
     state_.WorkLine.Shiki = EquationText(state_.WorkLine, state_.Options.Form());
     if (state_.WorkLine.LMode == kModeWhole) {
@@ -248,7 +250,7 @@ void PlaneMouse::ResetMouse() {
   view_.SetPlaneCursor(kCursorPencil);
   state_.TargetIndex = -1;
   state_.TargetHandle = -1;
-  state_.DrawState = 0;
+  AbandonPendingCurve(state_);
 }
 
 PlaneMouse::Hit PlaneMouse::HitHandle(LatticePoint p) const {

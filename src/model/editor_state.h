@@ -65,7 +65,7 @@ struct EditorState {
   LatticePoint MousePoint{};
   LatticePoint PrevPoint{};
   bool DragSecond = false;
-  bool PreviewWhole = false;
+  bool PreviewWhole = false;  // a new curve with a domain mode is shown whole until fixed
   bool ButtonHeld = false;
   MouseButton LastButton = MouseButton::None;
 
@@ -97,3 +97,10 @@ struct EditorState {
 // The colour of the next new curve: the fixed colour, or the next entry of ColorTable.
 // ColorIndex is stored back reduced to 0..15.
 int32_t CurColor(EditorState& state);
+
+// A new curve waiting for its domain is given up: the plane is idle again and no preview is
+// pending.
+inline void AbandonPendingCurve(EditorState& state) {
+  state.DrawState = 0;
+  state.PreviewWhole = false;
+}

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "model/cp932.h"
@@ -600,6 +601,60 @@ TEST_F(EditorTest, UncheckingTheRangeOptionEmptiesTheRangePanelForGood) {
   Click(1, 1);
   EXPECT_TRUE(henikiY.Ops("Text").empty());
   EXPECT_TRUE(teisuu.Ops("Text").empty());
+}
+
+}  // namespace
+
+namespace {
+
+// A curve with a domain, registered before a whole curve, is still drawn with its domain when
+// the whole curve's click redraws the plane: its end circles are there.
+struct KeptDomainCase {
+  const char* name;
+  int32_t mode;
+  std::vector<int32_t> domainClicks;
+  std::vector<int32_t> endsAtX;  // end circles of the curve through (2, 3)
+};
+
+void PrintTo(const KeptDomainCase& c, std::ostream* os) { *os << c.name; }
+
+class DomainCurveAfterAWholeOne : public EditorTest,
+                                  public ::testing::WithParamInterface<KeptDomainCase> {};
+
+TEST_P(DomainCurveAfterAWholeOne, KeepsItsDomainOnTheNextRedraw) {
+  const KeptDomainCase& c = GetParam();
+  editor.Options().SetLineMode(c.mode);
+  Click(2, 3);
+  for (int32_t x : c.domainClicks) Click(x, 5);
+  ASSERT_EQ(Count(), 1);
+  editor.Options().SetLineMode(kModeWhole);
+  plane.Clear();
+  Click(-1, 5);
+  ASSERT_EQ(Count(), 2);
+  EXPECT_FALSE(editor.State().PreviewWhole);
+  const auto ellipses = plane.Ops("Ellipse");
+  for (int32_t x : c.endsAtX) {
+    const std::string box =
+        "Ellipse " + std::to_string(Px(x) - 5) + "," + std::to_string(192 - 16 * 6 / x - 5) + ",";
+    EXPECT_TRUE(std::any_of(ellipses.begin(), ellipses.end(),
+                            [&box](const std::string& op) { return op.rfind(box, 0) == 0; }))
+        << "no end circle at x = " << x;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, DomainCurveAfterAWholeOne,
+                         ::testing::Values(KeptDomainCase{"RightHalfLine", kModeRight, {1}, {1}},
+                                           KeptDomainCase{"LeftHalfLine", kModeLeft, {3}, {3}},
+                                           KeptDomainCase{"Segment", kModeSegment, {1, 3}, {1, 3}}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(EditorTest, AbandoningACurveThatWaitsForItsDomainEndsItsPreview) {
+  editor.Options().SetLineMode(kModeRight);
+  Click(2, 3);
+  EXPECT_TRUE(editor.State().PreviewWhole);
+  editor.Mouse().FormMouseMove();  // the pointer left the plane: the curve is given up
+  EXPECT_EQ(editor.State().DrawState, 0);
+  EXPECT_FALSE(editor.State().PreviewWhole);
 }
 
 }  // namespace

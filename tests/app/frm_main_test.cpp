@@ -14,6 +14,7 @@
 #include "app/frm_help.h"
 #include "app/frm_program.h"
 #include "support/core/scripted_prompter.h"
+#include "support/gui/pixels.h"
 #include "support/gui/qt_print.h"
 
 namespace {
@@ -331,6 +332,26 @@ TEST_F(MainWindowTest, F1InAWindowShowsThatWindowsTopic) {
   pressF1(main().grpSettei);
   EXPECT_TRUE(program.frmHelp.windowTitle().endsWith(QString::fromUtf8("メイン画面")));
   program.frmSettei.hide();
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, AHalfLineKeepsItsSolidPartAndEndCircleAfterAWholeCurveIsAdded) {
+  QTest::mouseClick(main().spdRight, Qt::LeftButton);
+  ClickLattice(2, 3);
+  ClickLattice(1, 5);  // the domain starts at x = 1
+  QTest::mouseClick(main().spdAll, Qt::LeftButton);
+  ClickLattice(-1, 5);
+  ASSERT_EQ(main().editor().OpenWork().Count(), 2);
+  const PlaneGeometry& g = main().editor().Geometry();
+  // The filled circle at (1, 6) and the solid curve at (3, 2), in the half-line's colour.
+  const PixelPoint end = g.LatticeToPixel(1, 6);
+  const PixelPoint solid = g.LatticeToPixel(3, 2);
+  EXPECT_EQ(At(main().planeCanvas, end.x, end.y), ColorTable[0]);
+  EXPECT_EQ(At(main().planeCanvas, end.x + 2, end.y + 2), ColorTable[0]);
+  EXPECT_EQ(At(main().planeCanvas, solid.x, solid.y), ColorTable[0]);
 }
 
 }  // namespace
