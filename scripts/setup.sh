@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-urw-base35 fontconfig
   clang libclang-rt-14-dev clang-format
-  xvfb xauth
+  xvfb xauth openbox
 )
 
 missing=()

@@ -54,7 +54,7 @@ void EditorDisplay::DispAllLine() {
   }
   state_.PreviewWhole = preview;
   if (last >= 0) {
-    if (state_.Options.chkShiki) ShowEquation(last);
+    ShowEquation(last);
     RefreshHeniki(last);
     FillTable(last);
   }
@@ -92,7 +92,8 @@ void EditorDisplay::ShowDomainPanels(int32_t i) {
 }
 
 void EditorDisplay::ShowEquation(int32_t i) {
-  if (!IsCurve(i)) return;
+  // While the equations are hidden the panel keeps its empty picture.
+  if (!IsCurve(i) || !state_.Options.chkShiki) return;
   DrawMathText(surfaces_.imgShiki, work_.Curve(i).Shiki, state_);
 }
 

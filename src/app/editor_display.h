@@ -38,7 +38,7 @@ class EditorDisplay {
   // The panels of the first selected curve, or empty panels when there is no curve.
   void RefreshPanels();
   void FillTable(int32_t i);
-  // imgShiki shows curve i's equation.
+  // imgShiki shows curve i's equation, while the equations are shown.
   void ShowEquation(int32_t i);
   // The domain, range and constant panels of curve i as their options allow.
   void ShowDomainPanels(int32_t i);

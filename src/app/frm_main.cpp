@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QStyledItemDelegate>
+#include <QWindow>
 
 #include "app/app_info.h"
 #include "model/cp932.h"
@@ -37,7 +38,8 @@ class ListRowDelegate : public QStyledItemDelegate {
   }
   QSize sizeHint(const QStyleOptionViewItem& /*option*/,
                  const QModelIndex& /*index*/) const override {
-    return {kLstShikiWidth, kListRowHeight};
+    // As wide as the rows shown: nothing lies beyond the list's right edge.
+    return {window_->lstShiki->viewport()->width(), kListRowHeight};
   }
 
  private:
@@ -111,6 +113,8 @@ void TfrmMain::FormCreate() {
   lstShiki->setSelectionMode(QAbstractItemView::ExtendedSelection);
   lstShiki->setItemDelegate(new ListRowDelegate(this));
   lstShiki->setUniformItemSizes(true);
+  // Rows are drawn to the list's width: there is nothing to scroll sideways to.
+  lstShiki->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   lstShiki->setGeometry(layout_.lstShiki.left, layout_.lstShiki.top, layout_.lstShiki.width,
                         layout_.lstShiki.height);
   lstShiki->setCursor(cursors_[2]);
@@ -209,6 +213,7 @@ void TfrmMain::CreateToolBar() {
   edtHeniki->setReadOnly(true);
   edtHeniki->setGeometry(x, 8, 64, 24);
   x += 70;
+  toolBarEnd_ = x;  // the command buttons follow
   edtCood = new QLineEdit(pnlMain);
   edtCood->setObjectName("edtCood");
   edtCood->setReadOnly(true);
@@ -281,6 +286,23 @@ void TfrmMain::CreateOptions() {
 
 // ---- first show ----
 
+bool TfrmMain::event(QEvent* event) {
+  const bool handled = QMainWindow::event(event);
+  // The window manager tells the frame's size once it has framed the window (the window moves
+  // then); every change of it refits the window.
+  if (event->type() == QEvent::Move || event->type() == QEvent::Show) FitFrameToLayout();
+  return handled;
+}
+
+void TfrmMain::FitFrameToLayout() {
+  // The layout's height is the whole window's, title bar and borders included, as on the
+  // screen it was worked out for: the client area is what is left.
+  const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+  if (frame == fittedFrame_) return;
+  fittedFrame_ = frame;
+  resize(layout_.W - frame.left() - frame.right(), layout_.H - frame.top() - frame.bottom());
+}
+
 void TfrmMain::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (shown_) return;
@@ -340,6 +362,8 @@ void TfrmMain::ListChanged() {
     item->setText(ToQString(work.ListItems()[static_cast<std::size_t>(i)]));
     item->setSelected(work.IsSelected(i));
   }
+  // The curve just added or chosen is brought into view (a list of 100 curves scrolls).
+  if (const int last = work.LastSelected(); last >= 0) lstShiki->scrollToItem(lstShiki->item(last));
   lstShiki->viewport()->update();
   inListUpdate_ = false;
 }

@@ -21,6 +21,7 @@
 #include "render/plane_settings.h"
 
 class QMenu;
+class QMouseEvent;
 class QPushButton;
 class QSpinBox;
 class QtPrompter;
@@ -135,12 +136,14 @@ class TfrmMain : public QMainWindow, public EditorView {
   void FileInfoShown(const QString& title, const QString& fileName, int count);
 
  protected:
+  bool event(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
   void FormCreate();
+  void FitFrameToLayout();
   void FormShow();
   void CreateToolBar();
   void CreatePanels();
@@ -149,7 +152,10 @@ class TfrmMain : public QMainWindow, public EditorView {
   void CreateCommandButtons();
   void ConnectOptions();
   void ConnectPlane();
-  int32_t HelpTopicOf(QObject* object) const;
+  // The help topic of a key's receiver, the open menu's item or the focused control.
+  int32_t HelpTopicFor(const QObject* receiver) const;
+  // A press on the graph list's rows; true when the list is not to handle it itself.
+  bool ListPress(const QMouseEvent& mouse);
   bool eventFilter(QObject* watched, QEvent* event) override;
   void PaintListRow(QPainter& painter, const QRect& rect, int row, bool selected);
 
@@ -164,6 +170,8 @@ class TfrmMain : public QMainWindow, public EditorView {
   std::unique_ptr<Editor> editor_;
   std::array<QCursor, 8> cursors_;
   bool shown_ = false;
+  int toolBarEnd_ = 0;    // right edge of the tool bar's mode and inequality boxes
+  QMargins fittedFrame_;  // the frame the window was last sized for
   bool inListUpdate_ = false;
 
   friend class ListRowDelegate;

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSpinBox>
+#include <optional>
 
 #include "app/frm_main.h"
 #include "platform/qt_text.h"
@@ -46,6 +47,9 @@ void TfrmMain::CreateMenus() {
   item(mnuFile, "mnuSave", "名前を付けて保存(&A)", [] {});
   mnuFile->addSeparator();
   item(mnuFile, "mnuPrint", "印刷(&P)", [&windows] { windows.Show(ProgramWindow::Print); });
+  // The copy stands with printing, as the plane's other way out of the program; in the edit
+  // menu its accelerator would be that of 訂正(&C).
+  item(mnuFile, "mnuClipBoard", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)", [&list] { list.CopyPlane(); });
   mnuFile->addSeparator();
   item(mnuFile, "mnuEnd", "終了(&X)", [this] { close(); });
 
@@ -56,7 +60,6 @@ void TfrmMain::CreateMenus() {
   item(mnuEdit, "mnuSelectAll", "すべて選択(&S)", [&list] { list.SelectAll(); });
   item(mnuEdit, "mnuCancel", "選択解除(&U)", [&list] { list.CancelSelection(); });
   mnuEdit->addSeparator();
-  item(mnuEdit, "mnuClipBoard", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)", [&list] { list.CopyPlane(); });
   item(mnuEdit, "mnuPaste", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞから貼り付け(&P)", [&list] { list.PasteBitmap(); });
   item(mnuEdit, "mnuClearBitMap", "ﾋﾞｯﾄﾏｯﾌﾟのｸﾘｱ(&B)", [&list] { list.ClearBitmap(); });
 
@@ -114,7 +117,7 @@ void TfrmMain::CreateMenus() {
 }
 
 void TfrmMain::CreateCommandButtons() {
-  int x = 330;
+  int x = toolBarEnd_ + 6;
   auto tool = [this, &x](const char* name, const char* hint, const char* glyph) {
     auto* b = new QToolButton(pnlMain);
     b->setObjectName(QString::fromLatin1(name));
@@ -256,35 +259,71 @@ void TfrmMain::btnLockedClick() {
 
 void TfrmMain::HelpRequest(int32_t topic) { windows_.ShowHelp(topic); }
 
-int32_t TfrmMain::HelpTopicOf(QObject* object) const {
-  for (QObject* o = object; o != nullptr; o = o->parent()) {
+namespace {
+
+// The first topic on the way from the object up through its parents.
+std::optional<int32_t> TopicUpFrom(const QObject* object) {
+  for (const QObject* o = object; o != nullptr; o = o->parent()) {
     const QVariant topic = o->property("helpTopic");
     if (topic.isValid()) return topic.toInt();
   }
-  return kHelpMainWindow;
+  return std::nullopt;
+}
+
+}  // namespace
+
+int32_t TfrmMain::HelpTopicFor(const QObject* receiver) const {
+  // The item of an open menu names its topic first.
+  if (const auto* menu = qobject_cast<const QMenu*>(QApplication::activePopupWidget())) {
+    const QAction* item = menu->activeAction();
+    if (auto topic = TopicUpFrom(item != nullptr ? static_cast<const QObject*>(item) : menu)) {
+      return *topic;
+    }
+  }
+  // A key reaches the top-level window (which names no topic) before the control that has the
+  // focus: the topic is then the focused control's.
+  const QWidget* target = qobject_cast<const QWidget*>(receiver);
+  const QWidget* focus = QApplication::focusWidget();
+  if (target == nullptr ||
+      (target->isWindow() && focus != nullptr && target->isAncestorOf(focus))) {
+    target = focus;
+  }
+  if (target == nullptr) target = QApplication::activeWindow();
+  return TopicUpFrom(target).value_or(kHelpMainWindow);
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == lstShiki->viewport() && event->type() == QEvent::MouseButtonPress) {
-    auto* mouse = static_cast<QMouseEvent*>(event);
-    const QPoint at = mouse->position().toPoint();
-    if (mouse->button() == Qt::RightButton) {
-      // Right press: the row under the pointer (none below the last row) and the pop-up menu.
-      const QPoint menuAt = lstShiki->viewport()->mapToGlobal(at) + QPoint(10, 20);
-      if (editor_->List().RightPress(lstShiki->indexAt(at).row())) pumShiki->popup(menuAt);
-      return true;
-    }
-    // Other buttons on a row: redraw and abandon a curve waiting for its domain; the list then
-    // selects as usual (the row alone, or Ctrl adds or removes it) and reports the change,
-    // which redraws with the new selection. Ctrl clears the panels first, so a Ctrl+click
-    // that leaves nothing selected leaves them empty. Below the last row nothing happens.
-    if (lstShiki->indexAt(at).row() < 0) return true;
-    editor_->List().Press((mouse->modifiers() & Qt::ControlModifier) != 0);
+  if (watched == lstShiki->viewport() &&
+      (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
+    return ListPress(*static_cast<QMouseEvent*>(event));
   }
   // F1 shows the topic of the window, control or open menu it was pressed in.
   if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
-    HelpRequest(HelpTopicOf(watched));
+    HelpRequest(HelpTopicFor(watched));
     return true;
   }
   return QMainWindow::eventFilter(watched, event);
+}
+
+bool TfrmMain::ListPress(const QMouseEvent& mouse) {
+  const QPoint at = mouse.position().toPoint();
+  const int row = lstShiki->indexAt(at).row();
+  if (mouse.button() == Qt::RightButton) {
+    // Right press: the row under the pointer (none below the last row) and the pop-up menu.
+    const QPoint menuAt = lstShiki->viewport()->mapToGlobal(at) + QPoint(10, 20);
+    if (editor_->List().RightPress(row)) pumShiki->popup(menuAt);
+    return true;
+  }
+  // Other buttons act on the row pressed, below the last row on the list's current row: redraw
+  // and abandon a curve waiting for its domain. With Ctrl the panels are cleared and the list
+  // adds or removes the row itself (its change redraws with the new selection); otherwise, Shift
+  // included, the row becomes the only selected one.
+  const int target = row >= 0 ? row : lstShiki->currentRow();
+  if (target < 0 || target >= lstShiki->count()) return true;
+  const bool ctrl = (mouse.modifiers() & Qt::ControlModifier) != 0;
+  editor_->List().Press(ctrl);
+  if (ctrl) return row < 0;
+  lstShiki->setCurrentRow(target, QItemSelectionModel::NoUpdate);
+  editor_->List().SelectOnlyRow(target);
+  return true;
 }

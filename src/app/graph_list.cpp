@@ -32,6 +32,12 @@ void GraphList::SelectionChanged(const std::vector<bool>& selected) {
   display_.DispAllLine();
 }
 
+void GraphList::SelectOnlyRow(int32_t row) {
+  work_.SelectOnly(row);
+  view_.ListChanged();
+  display_.DispAllLine();
+}
+
 void GraphList::SelectAll() {
   work_.SelectAll();
   view_.ListChanged();

@@ -25,6 +25,8 @@ class GraphList {
   void Press(bool ctrl);
   // The list's selection as the user left it.
   void SelectionChanged(const std::vector<bool>& selected);
+  // A plain press on a row: the row becomes the only selected one.
+  void SelectOnlyRow(int32_t row);
   void SelectAll();
   void CancelSelection();
   // Deletes the selected curves, or abandons a curve waiting for its domain.

@@ -35,7 +35,7 @@ void ImageView::mousePressEvent(QMouseEvent* event) {
 void ImageView::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
   Q_EMIT MouseUp(event->button(), p.x(), p.y());
-  if (rect().contains(p)) Q_EMIT Clicked();
+  if (event->button() == Qt::LeftButton && rect().contains(p)) Q_EMIT Clicked();
 }
 
 void ImageView::mouseMoveEvent(QMouseEvent* event) {
@@ -45,5 +45,10 @@ void ImageView::mouseMoveEvent(QMouseEvent* event) {
 
 void ImageView::mouseDoubleClickEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
+  // Only the left button has double clicks; a quick second press of another button is a press.
+  if (event->button() != Qt::LeftButton) {
+    Q_EMIT MouseDown(event->button(), event->modifiers(), p.x(), p.y());
+    return;
+  }
   Q_EMIT DoubleClick(event->button(), p.x(), p.y());
 }

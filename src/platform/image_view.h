@@ -21,7 +21,7 @@ class ImageView : public QWidget {
   void MouseUp(Qt::MouseButton button, int x, int y);
   void MouseMove(int x, int y);
   void DoubleClick(Qt::MouseButton button, int x, int y);
-  void Clicked();
+  void Clicked();  // a left click
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -658,3 +658,18 @@ TEST_F(EditorTest, AbandoningACurveThatWaitsForItsDomainEndsItsPreview) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(EditorTest, HiddenEquationsStayHiddenWhenPanelsAreRefreshed) {
+  Click(2, 3);
+  editor.Options().OnShikiClicked(false);
+  shiki.Clear();
+  editor.Options().OnRanColorClicked(false);
+  prompter.colors = {0x00FF00};
+  editor.List().ChangeColorOfSelected();
+  EXPECT_TRUE(shiki.Ops("Text").empty());
+  EXPECT_TRUE(shiki.Ops("LineTo").empty());
+}
+
+}  // namespace

@@ -8,8 +8,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <cstdlib>
 
 #include "app/frm_help.h"
 #include "app/frm_program.h"
@@ -352,6 +354,123 @@ TEST_F(MainWindowTest, AHalfLineKeepsItsSolidPartAndEndCircleAfterAWholeCurveIsA
   EXPECT_EQ(At(main().planeCanvas, end.x, end.y), ColorTable[0]);
   EXPECT_EQ(At(main().planeCanvas, end.x + 2, end.y + 2), ColorTable[0]);
   EXPECT_EQ(At(main().planeCanvas, solid.x, solid.y), ColorTable[0]);
+}
+
+}  // namespace
+
+namespace {
+
+// Under a window manager the frame (title bar and borders) is part of the window's height: the
+// whole window stays on the screen above the task bar.
+TEST(WindowFrame, TheMainWindowsFrameIsTheScreenLessTheTaskBar) {
+  if (std::getenv("MEVROLIN_WINDOW_MANAGER") == nullptr) {
+    GTEST_SKIP() << "needs a window manager: tests/support/gui/with_window_manager.sh";
+  }
+  ScriptedPrompter prompter;
+  TProgram program(&prompter);
+  program.frmMain.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&program.frmMain));
+  // The manager frames the window a moment after it is shown.
+  (void)QTest::qWaitFor([&] { return program.frmMain.frameGeometry().height() == 740; }, 10000);
+  const QRect frame = program.frmMain.frameGeometry();
+  EXPECT_EQ(frame.top(), 0);
+  EXPECT_EQ(frame.left(), 0);
+  EXPECT_EQ(frame.height(), 740);
+  EXPECT_EQ(frame.width(), 1024);
+  EXPECT_LT(program.frmMain.geometry().height(), 740);  // the client area is what is left
+}
+
+}  // namespace
+
+namespace {
+
+// Keys arrive as the window system sends them: at the top-level window first.
+TEST_F(MainWindowTest, F1FromTheKeyboardShowsTheTopicOfTheFocusedControlOrMenuItem) {
+  main().editor().SetProgramFolder(main().editor().State().ProgDir, MEVROLIN_SOURCE_DIR "/", false);
+  QApplication::setActiveWindow(&main());
+  main().lstShiki->setFocus();
+  QTest::keyClick(main().windowHandle(), Qt::Key_F1);
+  EXPECT_TRUE(program.frmHelp.windowTitle().endsWith(QString::fromUtf8("グラフの一覧")))
+      << program.frmHelp.windowTitle().toStdString();
+
+  main().mnuFile->popup(QPoint(20, 40));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(main().mnuFile));
+  main().mnuFile->setActiveAction(main().mnuFile->actions().first());
+  QTest::keyClick(main().mnuFile->windowHandle(), Qt::Key_F1);
+  EXPECT_TRUE(program.frmHelp.windowTitle().endsWith(QString::fromUtf8("ファイルメニュー")))
+      << program.frmHelp.windowTitle().toStdString();
+  main().mnuFile->close();
+
+  program.frmTangen.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&program.frmTangen));
+  QApplication::setActiveWindow(&program.frmTangen);
+  program.frmTangen.memFile->setFocus();
+  QTest::keyClick(program.frmTangen.windowHandle(), Qt::Key_F1);
+  EXPECT_TRUE(program.frmHelp.windowTitle().endsWith(QString::fromUtf8("表示メニュー")))
+      << program.frmHelp.windowTitle().toStdString();
+  program.frmTangen.hide();
+}
+
+TEST_F(MainWindowTest, ShiftClickSelectsOnlyTheRowAndAPressBelowTheRowsActsOnTheCurrentOne) {
+  for (int x = 1; x <= 3; ++x) ClickLattice(x, 1);
+  QWidget* rows = main().lstShiki->viewport();
+  QTest::mouseClick(rows, Qt::LeftButton, {}, QPoint(60, 5));
+  QTest::mouseClick(rows, Qt::LeftButton, Qt::ShiftModifier, QPoint(60, 2 * 19 + 5));
+  EXPECT_EQ(main().editor().OpenWork().Selection(), (std::vector<bool>{false, false, true}));
+  main().BitBtn1->click();  // nothing selected; row 2 stays the current row
+  QTest::mouseClick(rows, Qt::LeftButton, {}, QPoint(60, 19 * 10));
+  EXPECT_EQ(main().editor().OpenWork().Selection(), (std::vector<bool>{false, false, true}));
+}
+
+TEST_F(MainWindowTest, AQuickSecondRightPressHeldOnAHandleStillDrags) {
+  ClickLattice(2, 3);
+  ImageView* plane = main().imgCood;
+  const auto at = [this](int x, int y) {
+    const PixelPoint p = main().editor().Geometry().LatticeToPixel(x, y);
+    return QPoint(p.x, p.y);
+  };
+  QTimer::singleShot(20, plane,
+                     [plane, &at] { QTest::mouseRelease(plane, Qt::RightButton, {}, at(2, 3)); });
+  QTest::mousePress(plane, Qt::RightButton, {}, at(2, 3));
+  // The second press of a quick pair comes as a double click; it is held.
+  QMouseEvent second(QEvent::MouseButtonDblClick, at(2, 3), plane->mapToGlobal(at(2, 3)),
+                     Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+  QApplication::sendEvent(plane, &second);
+  EXPECT_EQ(main().editor().State().DragMode, 2);
+  QTest::mouseMove(plane, at(1, 1));
+  QTest::mouseRelease(plane, Qt::RightButton, {}, at(1, 1));
+  EXPECT_EQ(main().editor().OpenWork().Curve(0).Shiki, "y = 1/x");
+}
+
+TEST_F(MainWindowTest, OnlyALeftClickOnTheSampleSkipsAColour) {
+  const int32_t before = main().editor().State().ColorIndex;
+  QTest::mouseClick(main().imgSample, Qt::RightButton);
+  QTest::mouseClick(main().imgSample, Qt::MiddleButton);
+  EXPECT_EQ(main().editor().State().ColorIndex, before);
+  QTest::mouseClick(main().imgSample, Qt::LeftButton);
+  EXPECT_EQ(main().editor().State().ColorIndex, before + 1);
+}
+
+TEST_F(MainWindowTest, ToolBarBoxesDoNotOverlapAndMenuAcceleratorsAreUnique) {
+  EXPECT_GT(main().spdOpenFile->geometry().left(), main().edtHeniki->geometry().right());
+  for (QAction* bar : main().menuBar()->actions()) {
+    QStringList keys;
+    for (QAction* a : bar->menu()->actions()) {
+      const qsizetype amp = a->text().indexOf('&');
+      if (amp >= 0) keys << a->text().mid(amp + 1, 1).toUpper();
+    }
+    keys.sort();
+    EXPECT_EQ(keys.removeDuplicates(), 0) << bar->text().toStdString();
+  }
+}
+
+TEST_F(MainWindowTest, TheListNeverScrollsSidewaysAndShowsTheNewestCurve) {
+  for (int i = 0; i < 20; ++i) ClickLattice(1 + i % 10, 1 + i / 10);
+  ASSERT_EQ(main().lstShiki->count(), 20);
+  EXPECT_FALSE(main().lstShiki->horizontalScrollBar()->isVisible());
+  const QRect last = main().lstShiki->visualItemRect(main().lstShiki->item(19));
+  EXPECT_TRUE(main().lstShiki->viewport()->rect().contains(last))
+      << last.y() << " in " << main().lstShiki->viewport()->height();
 }
 
 }  // namespace
