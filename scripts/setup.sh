@@ -9,7 +9,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-urw-base35 fontconfig
   clang libclang-rt-14-dev clang-format
-  xvfb xauth openbox
+  xvfb xauth openbox xdotool
+  desktop-file-utils appstream
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything under AddressSanitizer and
-# UndefinedBehaviorSanitizer and runs every test (unit tests and offscreen widget tests).
+# Installs what is missing, checks the formatting, builds everything under AddressSanitizer and
+# UndefinedBehaviorSanitizer, builds and checks the Debian package, fuzzes the file parsers for a
+# bounded time and runs every test (unit tests and window tests).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -11,6 +12,12 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$PWD/tests/support/lsan.supp:print_suppressions=0"
 cmake --preset asan >/dev/null
 cmake --build --preset asan -j2
+# The Debian package a school installs, from a release build, checked without installing it.
+cmake --preset release >/dev/null
+cmake --build --preset release -j2 --target mevrolin mevrolin_icons
+rm -f build/release/mevrolin_*.deb
+(cd build/release && cpack >/dev/null)
+bash packaging/check_package.sh build/release/mevrolin_*.deb
 # The work-file readers are fuzzed for a bounded time first, so that the test summary closes
 # the run.
 if command -v clang++ >/dev/null 2>&1; then bash scripts/fuzz.sh; fi
