@@ -48,7 +48,9 @@ void TfrmSettei::FormCreate() {
     for (const char* caption : captions) {
       auto* b = new QRadioButton(U(caption), g);
       b->setObjectName(QString::fromLatin1(prefix) + QString::number(value));
-      b->setGeometry(12, 24 + static_cast<int>(i) * 26, g->width() - 20, 24);
+      // As wide as its caption: a click beside the caption does not choose it.
+      b->move(12, 24 + static_cast<int>(i) * 26);
+      b->adjustSize();
       connect(b, &QRadioButton::clicked, this, [this, click, value] {
         (form_.*click)(value);
         ShowGroups();
