@@ -24,7 +24,16 @@ void EditorOptions::SetLineMode(int32_t mode) {
   if (mode == kModeRight) AbandonPendingCurve(state_);
   ShowIneqSigns(state_, texts_.edtHeniki, display_.Surfaces().imgSample, prompter_);
   view_.TextsChanged();
+  view_.LineModeChanged();
   display_.Show();
+}
+
+void EditorOptions::SetLineKind(const LineKind& kind) {
+  state_.LineWidth = kind.LineWidth;
+  state_.SenbunKind = kind.SenbunKind;
+  state_.HanchokusenKind = kind.HanchokusenKind;
+  SetLineMode(kind.LineMode);
+  display_.DispAllLine();
 }
 
 void EditorOptions::SampleButtonClick() {

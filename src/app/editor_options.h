@@ -7,6 +7,7 @@
 
 #include "app/editor_display.h"
 #include "app/editor_view.h"
+#include "dialogs/line_kind_form.h"
 #include "model/editor_state.h"
 #include "storage/work.h"
 
@@ -20,6 +21,9 @@ class EditorOptions {
 
   // Line-mode buttons (0 全域, 1 中央, 2 右側, 3 左側).
   void SetLineMode(int32_t mode);
+  // The line-kind window's OK: mode, pen width and inequality kinds of the next curve, brought
+  // in as the mode's button would, then a full redraw.
+  void SetLineKind(const LineKind& kind);
   // spdSample: the next inequality kind of the current mode.
   void SampleButtonClick();
   // imgSample: the next automatic colour is skipped.

@@ -40,6 +40,9 @@ class EditorView {
   virtual void FileInfoChanged() = 0;
   // The texts of the line-mode box, the inequality box or the coordinate read-out changed.
   virtual void TextsChanged() = 0;
+  // The line mode of the next curve was set (it may be the same one again); the window shows
+  // the mode's button pressed.
+  virtual void LineModeChanged() {}
 };
 
 // The platform services the editor uses.

@@ -382,6 +382,12 @@ void TfrmMain::TextsChanged() {
   edtCood->setText(ToQString(texts.edtCood));
 }
 
+void TfrmMain::LineModeChanged() {
+  QToolButton* const buttons[] = {spdAll, spdCenter, spdRight, spdLeft};
+  const int32_t mode = editor_->State().LineMode;
+  if (mode >= 0 && mode < 4 && buttons[mode] != nullptr) buttons[mode]->setChecked(true);
+}
+
 // ---- the graph list's rows ----
 
 void TfrmMain::PaintListRow(QPainter& painter, const QRect& rect, int row, bool selected) {

@@ -47,6 +47,7 @@ class TfrmMain : public QMainWindow, public EditorView {
   void ListChanged() override;
   void FileInfoChanged() override;
   void TextsChanged() override;
+  void LineModeChanged() override;
 
   // Controls, by the names the program gives them.
   QWidget* pnlMain = nullptr;

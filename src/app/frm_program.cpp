@@ -15,6 +15,14 @@ TProgram::TProgram(Prompter* prompter) : frmMain(prompter, *this, planeSettings)
   QObject::connect(&frmMain, &TfrmMain::FileInfoShown, &frmTangen, &TfrmTangen::ShowFileInfo);
   const ShownFileInfo& shown = frmMain.editor().ShownFile();
   frmTangen.ShowFileInfo(ToQString(shown.title), ToQString(shown.fileName), shown.count);
+  // The settings windows redraw the main window through its editor.
+  Editor& editor = frmMain.editor();
+  QObject::connect(&frmSetCood, &TfrmSetCood::PlaneChanged, &frmMain,
+                   [&editor] { editor.Display().DispAllLine(); });
+  QObject::connect(&frmSettei, &TfrmSettei::TestClicked, &frmMain,
+                   [&editor] { editor.Display().DispAllLine(); });
+  QObject::connect(&frmSettei, &TfrmSettei::LineKindChosen, &frmMain,
+                   [&editor](const LineKind& kind) { editor.Options().SetLineKind(kind); });
   // F1 anywhere asks the main window's help for the topic of the window it was pressed in.
   qApp->installEventFilter(&frmMain);
   const std::pair<QWidget*, int32_t> topics[] = {
@@ -32,11 +40,16 @@ TProgram::~TProgram() { qApp->removeEventFilter(&frmMain); }
 
 void TProgram::Show(ProgramWindow window) {
   switch (window) {
-    case ProgramWindow::LineKind:
-      frmSettei.show();
+    case ProgramWindow::LineKind: {
+      const EditorState& state = frmMain.editor().State();
+      frmSettei.ShowWith(
+          LineKind{state.LineMode, state.LineWidth, state.SenbunKind, state.HanchokusenKind});
       break;
+    }
     case ProgramWindow::PlaneSettings:
       frmSetCood.show();
+      frmSetCood.raise();
+      frmSetCood.activateWindow();
       break;
     case ProgramWindow::UnitContents:
       frmTangen.ShowLines(frmMain.editor().OpenWork().Buffer().Lines());

@@ -57,8 +57,12 @@ class TProgram : public WindowHost {
   TfrmKiroku frmKiroku{&frmMain};
   TfrmPrint frmPrint{&frmMain};
   TfrmTangenOpen frmTangenOpen{&frmMain};
-  TfrmSetCood frmSetCood{&frmMain, "frmSetCood", planeSettings};
-  TfrmSetCood frmSetCood2{&frmMain, "frmSetCood2", planeSettings2};
+  // Both load the stored plane settings as they are created; the second is never shown, so
+  // the practice and preview planes keep the settings of the program's start.
+  TfrmSetCood frmSetCood{&frmMain,      "frmSetCood",       planeSettings,
+                         settingsStore, frmMain.prompter(), frmMain.layoutFigures().MaxCoodSize};
+  TfrmSetCood frmSetCood2{&frmMain,      "frmSetCood2",      planeSettings2,
+                          settingsStore, frmMain.prompter(), frmMain.layoutFigures().MaxCoodSize};
   // The help file's topics, shown on request.
   THelpWindow frmHelp{&frmMain};
 };

@@ -68,6 +68,16 @@ const MessageTexts& Msg() {
     // ---- The practice window and its result dialogs. ----
 
     // ---- The line-kind and plane-settings dialogs. ----
+    t.SizeRangeHead = ToCp932("値の範囲は160以上");
+    t.SizeRangeTail = ToCp932("以下です");
+    t.SpacingRange = ToCp932("値の範囲は4以上32以下です");
+    const char* const coodFields[8] = {
+        "ｻｲｽﾞ（X座標）",     "ｻｲｽﾞ（Ｙ座標）",     "目盛（X座標）",     "目盛（Ｙ座標）",
+        "目盛開始（X座標）", "目盛開始（Ｙ座標）", "目盛終了（X座標）", "目盛終了（Ｙ座標）"};
+    for (int i = 0; i < 8; ++i) t.CoodFieldNames[i] = ToCp932(coodFields[i]);
+    t.NotWholeTail = ToCp932("には整数を入力してください");
+    t.SettingsNotSaved =
+        ToCp932("座標面の設定を保存できませんでした\r\nこの設定は今回だけ使われます");
 
     // ---- Printing. ----
 

@@ -70,6 +70,14 @@ struct MessageTexts {
   // ---- The practice window and its result dialogs. ----
 
   // ---- The line-kind and plane-settings dialogs. ----
+  std::string SizeRangeHead;  // "値の範囲は160以上" + the largest plane + SizeRangeTail
+  std::string SizeRangeTail;  // "以下です"
+  std::string SpacingRange;   // "値の範囲は4以上32以下です"
+  // The plane-settings edits as a message names them, in the order of CoodEdit: size, spacing,
+  // start and end of the scale, each X then Y.
+  std::string CoodFieldNames[8];
+  std::string NotWholeTail;      // field name + "には整数を入力してください"
+  std::string SettingsNotSaved;  // the settings store could not be written
 
   // ---- Printing. ----
 };

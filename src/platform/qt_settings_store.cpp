@@ -44,3 +44,13 @@ void QtSettingsStore::WriteSettingInt(const std::string& name, int32_t value) {
 void QtSettingsStore::WriteSettingBool(const std::string& name, bool value) {
   settings_.setValue(QString::fromLatin1(name), value ? 1 : 0);
 }
+
+bool QtSettingsStore::HasSetting(const std::string& name) {
+  return settings_.contains(QString::fromLatin1(name));
+}
+
+bool QtSettingsStore::SaveSettings() {
+  settings_.sync();
+  // A file that could not be parsed is replaced all the same; only a failed write counts.
+  return settings_.status() != QSettings::AccessError;
+}

@@ -16,6 +16,8 @@ class QtSettingsStore : public SettingsStore {
   void WriteSettingStr(const std::string& name, const std::string& value) override;
   void WriteSettingInt(const std::string& name, int32_t value) override;
   void WriteSettingBool(const std::string& name, bool value) override;
+  bool HasSetting(const std::string& name) override;
+  bool SaveSettings() override;
 
  private:
   QSettings settings_;

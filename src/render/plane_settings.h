@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // Spacings (pixels per lattice unit) the plane accepts.
@@ -41,8 +42,11 @@ struct PlaneSettings {
   bool AcceptSpacing();
 };
 
-// The integer a text holds: optional blanks, an optional sign and decimal digits, fitting in
-// 32 bits. An empty text, and anything else, reads as 0.
+// The whole number a text holds: optional blanks, an optional sign and decimal digits, fitting
+// in 32 bits. Nothing for an empty text and anything else.
+std::optional<int32_t> WholeNumberOf(const std::string& text);
+
+// The same with 0 for a text that holds no whole number.
 int32_t IntOfText(const std::string& text);
 
 // The spacing to draw with: kept when it lies in range, else the accepted one, else 16.

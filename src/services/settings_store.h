@@ -15,4 +15,9 @@ class SettingsStore {
   virtual void WriteSettingInt(const std::string& name, int32_t value) = 0;
   // Stored as the integer 0 or 1.
   virtual void WriteSettingBool(const std::string& name, bool value) = 0;
+  // Whether a value is stored under the name; asks without writing anything.
+  virtual bool HasSetting(const std::string& name) = 0;
+  // Puts what was written where the next start reads it; false when that failed (a read-only
+  // home, say). The values stay in force for this run either way.
+  virtual bool SaveSettings() = 0;
 };

@@ -30,6 +30,8 @@ class FakeView : public EditorView {
   void ListChanged() override {}
   void FileInfoChanged() override {}
   void TextsChanged() override {}
+  void LineModeChanged() override { ++lineModeChanges; }
+  int32_t lineModeChanges = 0;
 };
 
 class FakeWait : public HoldWait {
@@ -602,6 +604,47 @@ TEST_F(EditorTest, UncheckingTheRangeOptionEmptiesTheRangePanelForGood) {
   EXPECT_TRUE(henikiY.Ops("Text").empty());
   EXPECT_TRUE(teisuu.Ops("Text").empty());
 }
+
+struct LineKindCase {
+  const char* name;
+  LineKind chosen;
+  std::vector<std::pair<int32_t, int32_t>> clicks;  // the curve's point, then its domain
+  int32_t henikiKind;
+  bool incStart, incEnd;
+  const char* modeText;
+};
+
+class LineKindOk : public EditorTest, public ::testing::WithParamInterface<LineKindCase> {};
+
+TEST_P(LineKindOk, GivesTheNextCurveItsModeWidthAndEnds) {
+  const LineKindCase& c = GetParam();
+  Click(1, 1);  // drawn before: keeps its own settings
+  plane.Clear();
+  view.lineModeChanges = 0;
+  editor.Options().SetLineKind(c.chosen);
+  EXPECT_EQ(plane.Ops("Resize").size(), 1u) << "one full redraw";
+  EXPECT_EQ(view.lineModeChanges, 1);
+  EXPECT_EQ(FromCp932(editor.Texts().edtLineMode), c.modeText);
+  for (const auto& [x, y] : c.clicks) Click(x, y);
+  ASSERT_EQ(Count(), 2);
+  EXPECT_EQ(Line(0).LWidth, 1);
+  EXPECT_EQ(Line(0).LMode, kModeWhole);
+  EXPECT_EQ(Line(1).LMode, c.chosen.LineMode);
+  EXPECT_EQ(Line(1).LWidth, c.chosen.LineWidth);
+  EXPECT_EQ(Line(1).HenikiKind, c.henikiKind);
+  EXPECT_EQ(Line(1).IncStart, c.incStart);
+  EXPECT_EQ(Line(1).IncEnd, c.incEnd);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, LineKindOk,
+    ::testing::Values(
+        LineKindCase{"RightExcluded", {2, 1, 0, 1}, {{2, 3}, {1, 0}}, 1, false, false, "右側"},
+        LineKindCase{"LeftIncluded", {3, 2, 3, 0}, {{2, 3}, {4, 0}}, 0, true, true, "左側"},
+        LineKindCase{
+            "SegmentOpenStart", {1, 3, 2, 1}, {{2, 3}, {1, 0}, {4, 0}}, 2, false, true, "中央"},
+        LineKindCase{"WholeWidthThree", {0, 3, 0, 0}, {{2, 3}}, 0, true, true, "全域"}),
+    [](const auto& caseInfo) { return std::string(caseInfo.param.name); });
 
 }  // namespace
 
