@@ -54,7 +54,7 @@ class TProgram : public WindowHost {
   TfrmAyamari frmAyamari{&frmMain};
   TfrmTangen frmTangen{&frmMain};
   TfrmOwari frmOwari{&frmMain};
-  TfrmKiroku frmKiroku{&frmMain};
+  TfrmKiroku frmKiroku{&frmMain, frmMain.prompter(), frmMain.editor().State().ProgDirPath};
   TfrmPrint frmPrint{&frmMain};
   TfrmTangenOpen frmTangenOpen{&frmMain};
   TfrmSetCood frmSetCood{&frmMain, "frmSetCood", planeSettings};
