@@ -11,6 +11,9 @@ namespace {
 // A key as the program numbers records: digits without a leading zero, up to kMaxRecordKey.
 bool ParseRecordKey(std::string_view key, int64_t& number) {
   if (key.empty() || key.size() > 9 || key.front() == '0') return false;
+  if (!std::all_of(key.begin(), key.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    return false;
+  }
   const auto [end, error] = std::from_chars(key.data(), key.data() + key.size(), number);
   return error == std::errc() && end == key.data() + key.size() && number <= kMaxRecordKey;
 }

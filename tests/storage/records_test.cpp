@@ -134,19 +134,19 @@ TEST_P(RecordLinesTest, ShowsEveryRecordInKeyOrder) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RecordLinesTest,
-    ::testing::Values(LinesCase{"InOrder", "1=a\r\n2=b\r\n", 2, {"a", "b"}},
-                      LinesCase{"KeysOneAndTen",
-                                "1=a\r\n10=j\r\n",
-                                2,
-                                {"a", "?", "?", "?", "?", "?", "?", "?", "?", "j"}},
-                      LinesCase{"AGapErasedByHand", "1=a\r\n3=c\r\n", 2, {"a", "?", "c"}},
-                      LinesCase{"TheFirstErasedByHand", "2=b\r\n", 1, {"?", "b"}},
-                      LinesCase{"KeysOutOfOrder", "3=c\r\n1=a\r\n2=b\r\n", 3, {"a", "b", "c"}},
-                      LinesCase{"AKeyTwiceCountsOnce", "1=a\r\n1=again\r\n", 1, {"a"}},
-                      LinesCase{"OtherKeysAreNoRecords", "note=n\r\n01=z\r\n1=a\r\n", 1, {"a"}},
-                      LinesCase{
-                          "AMistypedKeyMakesOneGapLine", "1=a\r\n5000=e\r\n", 2, {"a", "?", "e"}},
-                      LinesCase{"Empty", "", 0, {}}),
+    ::testing::Values(
+        LinesCase{"InOrder", "1=a\r\n2=b\r\n", 2, {"a", "b"}},
+        LinesCase{"KeysOneAndTen",
+                  "1=a\r\n10=j\r\n",
+                  2,
+                  {"a", "?", "?", "?", "?", "?", "?", "?", "?", "j"}},
+        LinesCase{"AGapErasedByHand", "1=a\r\n3=c\r\n", 2, {"a", "?", "c"}},
+        LinesCase{"TheFirstErasedByHand", "2=b\r\n", 1, {"?", "b"}},
+        LinesCase{"KeysOutOfOrder", "3=c\r\n1=a\r\n2=b\r\n", 3, {"a", "b", "c"}},
+        LinesCase{"AKeyTwiceCountsOnce", "1=a\r\n1=again\r\n", 1, {"a"}},
+        LinesCase{"OtherKeysAreNoRecords", "note=n\r\n01=z\r\n-2=m\r\n+3=p\r\n1=a\r\n", 1, {"a"}},
+        LinesCase{"AMistypedKeyMakesOneGapLine", "1=a\r\n5000=e\r\n", 2, {"a", "?", "e"}},
+        LinesCase{"Empty", "", 0, {}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(EraseRecords, TakesTheNamedUnitsAndNothingElse) {
