@@ -1,5 +1,7 @@
 #include "storage/profile_file.h"
 
+#include <unordered_set>
+
 #include "model/cp932.h"
 
 namespace {
@@ -181,14 +183,9 @@ bool ProfileFile::HasSection(std::string_view section) const {
 
 std::vector<std::string> ProfileFile::Sections() const {
   std::vector<std::string> names;
-  std::vector<const std::string*> seen;
+  std::unordered_set<std::string_view> seen;
   for (const Line& line : lines_) {
-    if (line.kind != Kind::Header) continue;
-    bool known = false;
-    for (const std::string* folded : seen) known = known || *folded == line.folded;
-    if (known) continue;
-    seen.push_back(&line.folded);
-    names.push_back(line.name);
+    if (line.kind == Kind::Header && seen.insert(line.folded).second) names.push_back(line.name);
   }
   return names;
 }
