@@ -4,7 +4,7 @@
 //
 // It is parsed by hand rather than with Qt's INI format: that format escapes names that are not
 // ASCII and rewrites the whole file in its own layout, while Record.ini holds CP932 unit titles
-// as section names and must stay readable by the program's earlier versions and by hand.
+// as section names and must keep every line a change does not touch, byte for byte.
 //
 // Layout: "[section]" header lines, "key=value" lines, any other line (comments beginning with
 // ';', blank lines, anything not understood) kept as it is. Lines end in CR LF or LF alone;
