@@ -11,7 +11,7 @@
 
 #include "model/cp932.h"
 #include "storage/record_texts.h"
-#include "support/core/as_other_user.h"
+#include "support/core/child_process.h"
 #include "support/core/scripted_prompter.h"
 #include "support/core/temp_folder.h"
 
@@ -181,58 +181,70 @@ TEST(ReadRecordFile, AMissingFileReadsAsEmptyAnUnreadableOneFails) {
 
 struct FailureCase {
   const char* name;
-  const char* recordIni;  // nullptr: no Record.ini
+  std::string recordIni;  // empty: no Record.ini
   std::filesystem::perms fileMode;
   std::filesystem::perms folderMode;
+  // How the check runs: as an ordinary user (root may write anything) or with a full disk.
+  bool (*run)(const std::function<bool()>& check);
+  friend void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class RecordFailureTest : public ::testing::TestWithParam<FailureCase> {};
 
-// Run as an ordinary user: root may write anything.
 TEST_P(RecordFailureTest, IsReportedAndChangesNothing) {
   namespace fs = std::filesystem;
   const FailureCase& c = GetParam();
   TempFolder folder;
-  if (c.recordIni != nullptr) {
+  if (!c.recordIni.empty()) {
     TempFolder::Write(RecordIni(folder), c.recordIni);
     fs::permissions(RecordIni(folder), c.fileMode);
   }
   fs::permissions(folder.Path(), c.folderMode);
-  const std::string unit = J("比例のグラフ");
-  const std::string value = J("2003年06月12日 09:05 ○○△ 01分12秒");
-  const std::optional<std::string> result = AsOrdinaryUser([&] {
+  const std::string progDir = ProgDir(folder);
+  const bool reported = c.run([&progDir] {
     ScriptedPrompter prompter;
-    std::string outcome = RecordRun(ProgDir(folder), unit, value, prompter) ? "written" : "refused";
-    outcome += EraseRecords(ProgDir(folder), {"A"}) ? " erased" : " kept";
-    for (const std::string& message : prompter.messages) outcome += "\n" + message;
-    return outcome;
+    const bool written =
+        RecordRun(progDir, J("比例のグラフ"), J("2003年06月12日 09:05 ○○△ 01分12秒"), prompter);
+    const bool erased = EraseRecords(progDir, {"A"});
+    // One message that names the file and shows the unit and the record to note down.
+    return !written && !erased && prompter.messages.size() == 1 &&
+           prompter.messages[0].find("Record.ini") != std::string::npos &&
+           prompter.messages[0].ends_with("比例のグラフ\r\n2003年06月12日 09:05 ○○△ 01分12秒");
   });
-  if (!result) GTEST_SKIP() << "cannot run as an ordinary user here";
   fs::permissions(folder.Path(), fs::perms::owner_all, fs::perm_options::add);
-  EXPECT_TRUE(result->starts_with("refused kept\n")) << *result;
-  EXPECT_NE(result->find("Record.ini"), std::string::npos);
-  EXPECT_NE(result->find("比例のグラフ\r\n2003年06月12日 09:05 ○○△ 01分12秒"), std::string::npos);
-  EXPECT_EQ(std::count(result->begin(), result->end(), '\n'), 1 + 4);  // one message of 4 lines
-  if (c.recordIni != nullptr) {
+  EXPECT_TRUE(reported);
+  if (!c.recordIni.empty()) {
     EXPECT_EQ(TempFolder::Read(RecordIni(folder)), c.recordIni);
     EXPECT_EQ(fs::status(RecordIni(folder)).permissions(), c.fileMode);
   }
-  EXPECT_EQ(folder.EntryCount(), c.recordIni != nullptr ? 1u : 0u);
+  EXPECT_EQ(folder.EntryCount(), c.recordIni.empty() ? 0u : 1u);  // no temporary file left
+}
+
+std::string LargeRecordIni() {
+  std::string bytes = "[A]\r\n1=a\r\n[B]\r\n";
+  for (int k = 1; k <= 200; ++k) bytes += std::to_string(k) + "=2003/06/12 09:05 OOOO\r\n";
+  return bytes;
+}
+
+bool OnAFullDisk(const std::function<bool()>& check) {
+  return RunWithFileSizeLimit(4096, check);  // below the size of the file
 }
 
 using std::filesystem::perms;
+constexpr perms kReadOnlyFolder =
+    perms::owner_read | perms::owner_exec | perms::others_read | perms::others_exec;
+constexpr perms kReadOnlyFile = perms::owner_read | perms::group_read | perms::others_read;
+constexpr perms kWritableFile = perms::owner_read | perms::owner_write;
 INSTANTIATE_TEST_SUITE_P(
     Cases, RecordFailureTest,
-    ::testing::Values(FailureCase{"ReadOnlyFolderWithoutRecordIni", nullptr, perms::none,
-                                  perms::owner_read | perms::owner_exec | perms::others_read |
-                                      perms::others_exec},
+    ::testing::Values(FailureCase{"ReadOnlyFolderWithoutRecordIni", "", perms::none,
+                                  kReadOnlyFolder, RunAsUnprivileged},
                       FailureCase{"ReadOnlyFolderWithAWritableRecordIni", "[A]\r\n1=a\r\n",
-                                  perms::all,
-                                  perms::owner_read | perms::owner_exec | perms::others_read |
-                                      perms::others_exec},
-                      FailureCase{"ReadOnlyRecordIni", "[A]\r\n1=a\r\n",
-                                  perms::owner_read | perms::group_read | perms::others_read,
-                                  perms::all}),
+                                  perms::all, kReadOnlyFolder, RunAsUnprivileged},
+                      FailureCase{"ReadOnlyRecordIni", "[A]\r\n1=a\r\n", kReadOnlyFile, perms::all,
+                                  RunAsUnprivileged},
+                      FailureCase{"FullDisk", LargeRecordIni(), kWritableFile, perms::all,
+                                  OnAFullDisk}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // Copies of the program writing records into one Record.ini at the same moment lose none.
