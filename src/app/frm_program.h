@@ -54,7 +54,7 @@ class TProgram : public WindowHost {
   TfrmAyamari frmAyamari{&frmMain};
   TfrmTangen frmTangen{&frmMain};
   TfrmOwari frmOwari{&frmMain};
-  TfrmKiroku frmKiroku{&frmMain};
+  TfrmKiroku frmKiroku{&frmMain, frmMain.prompter(), frmMain.editor().State().ProgDirPath};
   TfrmPrint frmPrint{&frmMain};
   TfrmTangenOpen frmTangenOpen{&frmMain};
   // Both load the stored plane settings as they are created; the second is never shown, so

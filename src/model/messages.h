@@ -63,9 +63,16 @@ struct MessageTexts {
   // ---- The unit library and the editor's file commands. ----
 
   // ---- Practice records. ----
-  std::string YearMark;   // 年
-  std::string MonthMark;  // 月
-  std::string DayMark;    // 日
+  std::string YearMark;            // 年
+  std::string MonthMark;           // 月
+  std::string DayMark;             // 日
+  std::string RecordCountTail;     // count + "回 " + title, a line of the records viewer
+  std::string NoRecords;           // the records of a unit that has none
+  std::string ChooseUnitsToErase;  // erase with no unit selected
+  std::string EraseRecordsQuestion;
+  std::string RecordWriteFailed;  // + unit title + CR LF + the record's line
+  std::string RecordEraseFailed;
+  std::string RecordReadFailed;
 
   // ---- The practice window and its result dialogs. ----
 

@@ -46,24 +46,6 @@ int OpenRegularForReading(const std::string& path, struct stat& info) {
   return fd;
 }
 
-// Reads until maxBytes or the end of the file; false on a read error.
-bool ReadUpTo(int fd, std::size_t maxBytes, std::string& out) {
-  std::string data;
-  char chunk[16384];
-  while (data.size() < maxBytes) {
-    const std::size_t want = std::min(sizeof chunk, maxBytes - data.size());
-    const ssize_t got = ::read(fd, chunk, want);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    if (got == 0) break;
-    data.append(chunk, static_cast<std::size_t>(got));
-  }
-  out = std::move(data);
-  return true;
-}
-
 bool WriteAll(int fd, const std::string& bytes) {
   std::size_t done = 0;
   while (done < bytes.size()) {
@@ -117,6 +99,23 @@ bool ResolveLinks(std::filesystem::path& path) {
 
 std::string PlatformPath(const std::string& name) { return FromCp932(name); }
 
+bool ReadFromDescriptor(int fd, std::size_t maxBytes, std::string& out) {
+  std::string data;
+  char chunk[16384];
+  while (data.size() < maxBytes) {
+    const std::size_t want = std::min(sizeof chunk, maxBytes - data.size());
+    const ssize_t got = ::read(fd, chunk, want);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    if (got == 0) break;
+    data.append(chunk, static_cast<std::size_t>(got));
+  }
+  out = std::move(data);
+  return true;
+}
+
 ReadStatus ReadWholeFile(const std::string& name, std::string& bytes, std::size_t maxBytes) {
   struct stat info {};
   Fd fd(OpenRegularForReading(PlatformPath(name), info));
@@ -126,7 +125,7 @@ ReadStatus ReadWholeFile(const std::string& name, std::string& bytes, std::size_
   }
   // One byte more than allowed tells a file that grew after fstat.
   std::string data;
-  if (!ReadUpTo(fd.get(), maxBytes + 1, data)) return ReadStatus::CannotOpen;
+  if (!ReadFromDescriptor(fd.get(), maxBytes + 1, data)) return ReadStatus::CannotOpen;
   if (data.size() > maxBytes) return ReadStatus::TooLarge;
   bytes = std::move(data);
   return ReadStatus::Ok;
@@ -137,14 +136,18 @@ bool ReadFirstLine(const std::string& path, std::string& line, std::size_t maxBy
   Fd fd(OpenRegularForReading(path, info));
   if (fd.get() < 0) return false;
   std::string data;
-  if (!ReadUpTo(fd.get(), maxBytes, data)) return false;
+  if (!ReadFromDescriptor(fd.get(), maxBytes, data)) return false;
   line = data.substr(0, data.find_first_of("\r\n"));
   return true;
 }
 
 bool WriteFileAtomically(const std::string& name, const std::string& bytes) {
+  return ReplaceFileAtomically(PlatformPath(name), bytes);
+}
+
+bool ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
   namespace fs = std::filesystem;
-  fs::path target(PlatformPath(name));
+  fs::path target(path);
   if (target.filename().empty()) return false;
   // Saving through a symbolic link replaces (or makes) the file it points to, not the link.
   if (!ResolveLinks(target) || target.filename().empty()) return false;

@@ -25,5 +25,11 @@ bool ReadFirstLine(const std::string& path, std::string& line,
 // it is refused rather than replaced.
 bool WriteFileAtomically(const std::string& name, const std::string& bytes);
 
+// The same for a path as the platform names it.
+bool ReplaceFileAtomically(const std::string& path, const std::string& bytes);
+
+// Reads an open file from where it stands until maxBytes or its end; false on a read error.
+bool ReadFromDescriptor(int fd, std::size_t maxBytes, std::string& out);
+
 // The platform path for a CP932 name.
 std::string PlatformPath(const std::string& name);

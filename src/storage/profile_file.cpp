@@ -1,0 +1,242 @@
+#include "storage/profile_file.h"
+
+#include <unordered_set>
+
+#include "model/cp932.h"
+
+namespace {
+
+constexpr bool IsCp932TrailByte(unsigned char b) {
+  return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
+}
+
+// Bytes the profile functions take for white space around names and values. None of them can
+// be the second byte of a CP932 character, so trimming never splits one.
+constexpr bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+
+// The length of the character that starts at i: two bytes for a lead byte followed by a trail
+// byte, one otherwise.
+std::size_t CharLength(std::string_view text, std::size_t i) {
+  if (IsCp932LeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() &&
+      IsCp932TrailByte(static_cast<unsigned char>(text[i + 1]))) {
+    return 2;
+  }
+  return 1;
+}
+
+std::string_view Trim(std::string_view text) {
+  std::size_t begin = 0;
+  std::size_t end = text.size();
+  while (begin < end && IsBlank(text[begin])) ++begin;
+  while (end > begin && IsBlank(text[end - 1])) --end;
+  return text.substr(begin, end - begin);
+}
+
+bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != text.npos; }
+
+bool IsBlankLine(std::string_view text) { return Trim(text).empty(); }
+
+// The closing bracket of a header whose '[' is at open: the last ']' of the line that is a
+// character of its own, not the second byte of a double-byte one.
+std::size_t ClosingBracket(std::string_view text, std::size_t open) {
+  std::size_t close = text.npos;
+  for (std::size_t i = open + 1; i < text.size(); i += CharLength(text, i)) {
+    if (text[i] == ']') close = i;
+  }
+  return close;
+}
+
+// True when the name ends in a lead byte that the ']' written after it would complete.
+bool EndsInLoneLeadByte(std::string_view name) {
+  std::size_t i = 0;
+  while (i < name.size()) {
+    const std::size_t length = CharLength(name, i);
+    if (length == 1 && i + 1 == name.size() && IsCp932LeadByte(static_cast<unsigned char>(name[i])))
+      return true;
+    i += length;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::string FoldProfileName(std::string_view name) {
+  const std::string_view trimmed = Trim(name);
+  std::string folded(trimmed);
+  for (std::size_t i = 0; i < folded.size();) {
+    const std::size_t length = CharLength(folded, i);
+    if (length == 1 && folded[i] >= 'A' && folded[i] <= 'Z') {
+      folded[i] = static_cast<char>(folded[i] - 'A' + 'a');
+    }
+    i += length;
+  }
+  return folded;
+}
+
+ProfileFile::ProfileFile(std::string_view bytes) {
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    const std::size_t lf = bytes.find('\n', start);
+    if (lf == bytes.npos) {
+      lines_.push_back(ParseLine(std::string(bytes.substr(start)), ""));
+      break;
+    }
+    const bool crlf = lf > start && bytes[lf - 1] == '\r';
+    const std::size_t textEnd = crlf ? lf - 1 : lf;
+    lines_.push_back(
+        ParseLine(std::string(bytes.substr(start, textEnd - start)), crlf ? "\r\n" : "\n"));
+    start = lf + 1;
+  }
+}
+
+ProfileFile::Line ProfileFile::ParseLine(std::string text, std::string end) {
+  Line line;
+  line.text = std::move(text);
+  line.end = std::move(end);
+  const std::string_view view = line.text;
+  std::size_t first = 0;
+  while (first < view.size() && IsBlank(view[first])) ++first;
+  if (first == view.size() || view[first] == ';') return line;
+  if (view[first] == '[') {
+    const std::size_t close = ClosingBracket(view, first);
+    if (close == view.npos) return line;
+    line.kind = Kind::Header;
+    line.name = std::string(Trim(view.substr(first + 1, close - first - 1)));
+  } else {
+    const std::size_t eq = view.find('=');
+    if (eq == view.npos) return line;
+    line.name = std::string(Trim(view.substr(0, eq)));
+    if (line.name.empty()) return line;
+    line.kind = Kind::Key;
+    line.eq = eq;
+  }
+  line.folded = FoldProfileName(line.name);
+  return line;
+}
+
+std::string ProfileFile::Bytes() const {
+  std::size_t size = 0;
+  for (const Line& line : lines_) size += line.text.size() + line.end.size();
+  std::string bytes;
+  bytes.reserve(size);
+  for (const Line& line : lines_) bytes.append(line.text).append(line.end);
+  return bytes;
+}
+
+std::vector<std::size_t> ProfileFile::Headers(std::string_view folded) const {
+  std::vector<std::size_t> headers;
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    if (lines_[i].kind == Kind::Header && lines_[i].folded == folded) headers.push_back(i);
+  }
+  return headers;
+}
+
+std::size_t ProfileFile::SectionEnd(std::size_t header) const {
+  std::size_t i = header + 1;
+  while (i < lines_.size() && lines_[i].kind != Kind::Header) ++i;
+  return i;
+}
+
+std::size_t ProfileFile::FindKey(std::string_view foldedSection, std::string_view foldedKey) const {
+  for (const std::size_t header : Headers(foldedSection)) {
+    const std::size_t end = SectionEnd(header);
+    for (std::size_t i = header + 1; i < end; ++i) {
+      if (lines_[i].kind == Kind::Key && lines_[i].folded == foldedKey) return i;
+    }
+  }
+  return lines_.size();
+}
+
+std::optional<std::string> ProfileFile::Find(std::string_view section, std::string_view key) const {
+  const std::size_t at = FindKey(FoldProfileName(section), FoldProfileName(key));
+  if (at == lines_.size()) return std::nullopt;
+  std::string_view value = Trim(std::string_view(lines_[at].text).substr(lines_[at].eq + 1));
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+      value.back() == value.front()) {
+    value = value.substr(1, value.size() - 2);
+  }
+  return std::string(value);
+}
+
+std::string ProfileFile::ReadString(std::string_view section, std::string_view key,
+                                    std::string_view defaultValue) const {
+  std::optional<std::string> value = Find(section, key);
+  return value ? std::move(*value) : std::string(defaultValue);
+}
+
+std::vector<std::string> ProfileFile::Keys(std::string_view section) const {
+  std::vector<std::string> keys;
+  for (const std::size_t header : Headers(FoldProfileName(section))) {
+    const std::size_t end = SectionEnd(header);
+    for (std::size_t i = header + 1; i < end; ++i) {
+      if (lines_[i].kind == Kind::Key) keys.push_back(lines_[i].name);
+    }
+  }
+  return keys;
+}
+
+bool ProfileFile::HasSection(std::string_view section) const {
+  return !Headers(FoldProfileName(section)).empty();
+}
+
+std::vector<std::string> ProfileFile::Sections() const {
+  std::vector<std::string> names;
+  std::unordered_set<std::string_view> seen;
+  for (const Line& line : lines_) {
+    if (line.kind == Kind::Header && seen.insert(line.folded).second) names.push_back(line.name);
+  }
+  return names;
+}
+
+void ProfileFile::Insert(std::size_t at, std::string text) {
+  if (at > 0 && lines_[at - 1].end.empty()) lines_[at - 1].end = "\r\n";
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at),
+                ParseLine(std::move(text), "\r\n"));
+}
+
+bool ProfileFile::WriteString(std::string_view section, std::string_view key,
+                              std::string_view value) {
+  const std::string_view trimmedKey = Trim(key);
+  if (HasLineBreak(section) || HasLineBreak(key) || HasLineBreak(value) ||
+      EndsInLoneLeadByte(section) || trimmedKey.empty() || key.find('=') != key.npos ||
+      trimmedKey.front() == ';' || trimmedKey.front() == '[') {
+    return false;
+  }
+  const std::string foldedSection = FoldProfileName(section);
+  const std::size_t at = FindKey(foldedSection, FoldProfileName(key));
+  if (at != lines_.size()) {
+    Line& line = lines_[at];
+    line.text.resize(line.eq + 1);
+    line.text.append(value);
+    return true;
+  }
+  std::string text = std::string(key) + "=" + std::string(value);
+  const std::vector<std::size_t> headers = Headers(foldedSection);
+  if (headers.empty()) {
+    Insert(lines_.size(), "[" + std::string(section) + "]");
+    Insert(lines_.size(), std::move(text));
+    return true;
+  }
+  // After the last line of the section that is not blank, so that blank lines separating it from
+  // the next section stay where they are.
+  std::size_t after = headers.back();
+  const std::size_t end = SectionEnd(headers.back());
+  for (std::size_t i = after + 1; i < end; ++i) {
+    if (!IsBlankLine(lines_[i].text)) after = i;
+  }
+  Insert(after + 1, std::move(text));
+  return true;
+}
+
+bool ProfileFile::EraseSection(std::string_view section) {
+  const std::vector<std::size_t> headers = Headers(FoldProfileName(section));
+  // From the last so that earlier indexes stay valid.
+  for (auto it = headers.rbegin(); it != headers.rend(); ++it) {
+    const std::size_t end = SectionEnd(*it);
+    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(*it),
+                 lines_.begin() + static_cast<std::ptrdiff_t>(end));
+  }
+  return !headers.empty();
+}

@@ -1,0 +1,52 @@
+#include "storage/records_view.h"
+
+#include <utility>
+
+#include "model/messages.h"
+#include "storage/records.h"
+#include "storage/unit_library.h"
+
+RecordsView::RecordsView(std::string progDirPath, Prompter& prompter)
+    : progDirPath_(std::move(progDirPath)), prompter_(prompter) {}
+
+void RecordsView::Fill() {
+  titleItems_.clear();
+  reserveItems_.clear();
+  counts_.clear();
+  // A file that is there but cannot be read would show every unit without records; say so
+  // rather than let the teacher believe them lost.
+  if (!ReadRecordFile(progDirPath_, records_)) prompter_.Message(Msg().RecordReadFailed);
+  for (UnitEntry& unit : ListUnits(UnitLibraryPath(progDirPath_), UnitMask::TestOnly)) {
+    const int32_t count = RecordCount(records_, unit.title);
+    titleItems_.push_back(std::to_string(count) + Msg().RecordCountTail + unit.title);
+    reserveItems_.push_back(std::move(unit.title));
+    counts_.push_back(count);
+  }
+}
+
+void RecordsView::Click(int32_t index) {
+  if (index < 0 || static_cast<std::size_t>(index) >= reserveItems_.size()) return;
+  const std::size_t i = static_cast<std::size_t>(index);
+  detailLines_ = counts_[i] > 0 ? RecordLines(records_, reserveItems_[i])
+                                : std::vector<std::string>{Msg().NoRecords};
+}
+
+bool RecordsView::Erase(const std::vector<int32_t>& selected) {
+  if (selected.empty()) {
+    prompter_.Message(Msg().ChooseUnitsToErase);
+    return false;
+  }
+  if (prompter_.Ask(Msg().EraseRecordsQuestion) != Answer::Yes) return false;
+  std::vector<std::string> sections;
+  for (const int32_t index : selected) {
+    if (index < 0 || static_cast<std::size_t>(index) >= reserveItems_.size()) continue;
+    const std::size_t i = static_cast<std::size_t>(index);
+    if (counts_[i] > 0) sections.push_back(reserveItems_[i]);
+  }
+  if (!sections.empty() && !EraseRecords(progDirPath_, sections)) {
+    prompter_.Message(Msg().RecordEraseFailed);
+  }
+  detailLines_.clear();
+  Fill();
+  return true;
+}
