@@ -72,7 +72,10 @@ TfrmPrint::TfrmPrint(QWidget* parent, const Clock& clock, Prompter& prompter, Pr
   btnPrint = NewButton(this, "btnPrint", "印刷開始");
   btnClose = NewButton(this, "btnClose", "閉じる");
 
-  auto* controls = new QVBoxLayout;
+  auto* side = new QWidget(this);
+  side->setMaximumWidth(300);
+  auto* controls = new QVBoxLayout(side);
+  controls->setContentsMargins(0, 0, 0, 0);
   controls->addWidget(edtFile);
   controls->addWidget(edtTitle);
   controls->addSpacing(12);
@@ -87,7 +90,7 @@ TfrmPrint::TfrmPrint(QWidget* parent, const Clock& clock, Prompter& prompter, Pr
   controls->addWidget(btnClose);
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(previewArea, 0);
-  layout->addLayout(controls, 1);
+  layout->addWidget(side, 1);
 
   for (QSpinBox* spin : {spnLeft, spnTop, spnShukusho}) {
     connect(spin, &QSpinBox::valueChanged, this, &TfrmPrint::LayoutChanged);
