@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   xvfb xauth openbox xdotool
   desktop-file-utils appstream
+  poppler-utils  # pdftoppm: the printing tests read their PDF back as pixels
 )
 
 missing=()

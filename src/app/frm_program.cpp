@@ -59,7 +59,8 @@ void TProgram::Show(ProgramWindow window) {
       frmKiroku.exec();
       break;
     case ProgramWindow::Print:
-      frmPrint.exec();
+      frmPrint.Execute(frmMain.planeCanvas, frmMain.editor().ShownFile().fileName,
+                       frmMain.geometry());
       break;
     case ProgramWindow::About:
       frmVersion.exec();

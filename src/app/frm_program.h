@@ -55,7 +55,7 @@ class TProgram : public WindowHost {
   TfrmTangen frmTangen{&frmMain};
   TfrmOwari frmOwari{&frmMain};
   TfrmKiroku frmKiroku{&frmMain, frmMain.prompter(), frmMain.editor().State().ProgDirPath};
-  TfrmPrint frmPrint{&frmMain};
+  TfrmPrint frmPrint{&frmMain, clock, frmMain.prompter()};
   TfrmTangenOpen frmTangenOpen{&frmMain};
   // Both load the stored plane settings as they are created; the second is never shown, so
   // the practice and preview planes keep the settings of the program's start.

@@ -1,10 +1,74 @@
-// frmPrint: printing the plane with its header.
+// frmPrint: printing the plane with its header. The page preview (the main plane scaled and
+// placed with margins, the header and the title) is redrawn on every change of the spins and the
+// two edits, and printed as it is, or saved as a PDF from the print dialog.
 #pragma once
 
 #include <QDialog>
+#include <memory>
+#include <string>
+
+#include "dialogs/print_preview.h"
+#include "dialogs/print_session.h"
+#include "platform/qt_canvas.h"
+#include "services/clock.h"
+#include "services/printer.h"
+#include "services/prompter.h"
+
+class ImageView;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class QtPrinter;
 
 class TfrmPrint : public QDialog {
   Q_OBJECT
  public:
-  explicit TfrmPrint(QWidget* parent);
+  // clock: the date and time of the header; prompter: where the window's messages go; printer:
+  // where it prints, the platform's own printer (made when first needed) when null.
+  TfrmPrint(QWidget* parent, const Clock& clock, Prompter& prompter, Printer* printer = nullptr);
+  ~TfrmPrint() override;
+
+  // Shows the window modally at the main window's place, for the plane as it is now; fileName
+  // (CP932) is the shown file name the header starts with.
+  int Execute(const Canvas& plane, const std::string& fileName, const QRect& mainGeometry);
+  // What showing does before the window runs: its place, the title, the header, a scale that
+  // fits the plane, the preview and the page size.
+  void FormShow(const Canvas& plane, const std::string& fileName, const QRect& mainGeometry);
+
+  void DrawPrintPreview();
+  // プリンタ設定; true when the print dialog was confirmed.
+  bool PrintSetup();
+  void btnPrintClick();
+
+  ImageView* imgCoodX = nullptr;
+  QLineEdit* edtFile = nullptr;
+  QLineEdit* edtTitle = nullptr;
+  QSpinBox* spnLeft = nullptr;
+  QSpinBox* spnTop = nullptr;
+  QSpinBox* spnShukusho = nullptr;
+  QLabel* lblPWidth = nullptr;
+  QLabel* lblPHeight = nullptr;
+  QPushButton* btnSettei = nullptr;
+  QPushButton* btnPrint = nullptr;
+  QPushButton* btnClose = nullptr;
+
+  // The picture behind imgCoodX: what is shown is what is printed.
+  QtCanvas previewCanvas{kPreviewSize, kPreviewSize};
+
+ private:
+  Printer& ThePrinter();
+  PrintSession& Session();
+  PreviewLayout Layout() const;
+  void SetLayout(const PreviewLayout& layout);
+  void LayoutChanged();
+  void ShowPageSize();
+
+  const Clock& clock_;
+  Prompter& prompter_;
+  Printer* printer_;
+  std::unique_ptr<QtPrinter> ownPrinter_;
+  std::unique_ptr<PrintSession> session_;
+  const Canvas* plane_ = nullptr;
+  bool settingUp_ = false;  // the controls are being filled: one redraw at the end
 };

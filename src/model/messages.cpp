@@ -89,6 +89,7 @@ const MessageTexts& Msg() {
         ToCp932("座標面の設定を保存できませんでした\r\nこの設定は今回だけ使われます");
 
     // ---- Printing. ----
+    t.PrintFailed = ToCp932("印刷できません");
 
     return t;
   }();

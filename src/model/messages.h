@@ -87,6 +87,7 @@ struct MessageTexts {
   std::string SettingsNotSaved;  // the settings store could not be written
 
   // ---- Printing. ----
+  std::string PrintFailed;  // a print job could not be started or finished
 };
 
 const MessageTexts& Msg();

@@ -5,6 +5,7 @@
 #include <QVarLengthArray>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "platform/qt_fonts.h"
 #include "platform/qt_text.h"
@@ -387,6 +388,10 @@ void QtCanvas::CopyRect(const PixelRect& target, const Canvas& source, const Pix
   // Copying from itself reads the picture as it was before the copy.
   const QImage picture = other == this ? Image().copy() : other->Image();
   if (mode == CopyMode::Plain) {
+    if (to.width() < part.width() || to.height() < part.height()) {
+      ShrinkInto(to, picture, part);
+      return;
+    }
     QPainter& p = Painter();
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.drawImage(to, picture, part);
@@ -407,6 +412,55 @@ void QtCanvas::CopyRect(const PixelRect& target, const Canvas& source, const Pix
       const int64_t sx = part.left() + (int64_t{x} - to.left()) * part.width() / to.width();
       if (sx < 0 || sx >= source32.width()) continue;
       dst[x] = ((src[sx] ^ dst[x]) & 0xFFFFFFu) | 0xFF000000u;
+    }
+  }
+}
+
+namespace {
+
+// The source pixels [first, last) that target pixel i of a copy from length partLength onto
+// targetLength falls on: at least one.
+std::pair<int64_t, int64_t> SourceSpan(int64_t i, int64_t partStart, int64_t partLength,
+                                       int64_t targetLength) {
+  const int64_t first = partStart + i * partLength / targetLength;
+  const int64_t last = partStart + (i + 1) * partLength / targetLength;
+  return {first, std::max(last, first + 1)};
+}
+
+}  // namespace
+
+// Picking one source pixel for each target pixel would drop every other column and row at half
+// size, leaving one-pixel curves dotted and grid lines gone. Each target pixel takes instead the
+// darkest of the source pixels that fall on it, channel by channel: lines on white stay whole.
+void QtCanvas::ShrinkInto(const QRect& to, const QImage& picture, const QRect& part) {
+  const QImage source32 = picture.convertToFormat(QImage::Format_RGB32);
+  EndPainting();
+  SettleWhite();
+  const QRect clipped = to & image_.rect();
+  for (int32_t y = clipped.top(); y <= clipped.bottom(); ++y) {
+    auto [sy0, sy1] = SourceSpan(y - to.top(), part.top(), part.height(), to.height());
+    sy0 = std::max<int64_t>(sy0, 0);
+    sy1 = std::min<int64_t>(sy1, source32.height());
+    if (sy0 >= sy1) continue;
+    auto* dst = reinterpret_cast<QRgb*>(image_.scanLine(y));
+    for (int32_t x = clipped.left(); x <= clipped.right(); ++x) {
+      auto [sx0, sx1] = SourceSpan(x - to.left(), part.left(), part.width(), to.width());
+      sx0 = std::max<int64_t>(sx0, 0);
+      sx1 = std::min<int64_t>(sx1, source32.width());
+      if (sx0 >= sx1) continue;
+      int red = 255;
+      int green = 255;
+      int blue = 255;
+      for (int64_t sy = sy0; sy < sy1; ++sy) {
+        const auto* src =
+            reinterpret_cast<const QRgb*>(source32.constScanLine(static_cast<int>(sy)));
+        for (int64_t sx = sx0; sx < sx1; ++sx) {
+          red = std::min(red, qRed(src[sx]));
+          green = std::min(green, qGreen(src[sx]));
+          blue = std::min(blue, qBlue(src[sx]));
+        }
+      }
+      dst[x] = qRgb(red, green, blue);
     }
   }
 }

@@ -62,6 +62,7 @@ class QtCanvas : public Canvas {
   void SettleWhite() const;
   void DrawShape(Shape shape, int32_t left, int32_t top, int32_t right, int32_t bottom);
   void SolidBlock(const QRect& block);
+  void ShrinkInto(const QRect& to, const QImage& picture, const QRect& part);
 
   // Pixels of an ellipse box: 0 outside, 1 outline, 2 inside.
   struct EllipseMask {

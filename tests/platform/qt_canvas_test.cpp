@@ -298,4 +298,28 @@ TEST(QtCanvas, CopyRectStretchesAndXorTwiceRestores) {
   EXPECT_EQ(other.Image(), before);
 }
 
+// A shrinking copy keeps every one-pixel line: at any scale each source column reaches some
+// target column, in its own colour over white, and colours sharing a target pixel darken.
+TEST(QtCanvas, ShrinkingCopyKeepsEveryOnePixelLine) {
+  for (int32_t percent : {50, 60, 70, 80, 90}) {
+    const int32_t width = 40 * percent / 100;
+    for (int32_t column = 0; column < 40; ++column) {
+      QtCanvas source(40, 10);
+      source.FillRect({0, 0, 40, 10}, kWhite);
+      source.FillRect({column, 0, column + 1, 10}, kBlue);
+      QtCanvas target(width, 5);
+      target.CopyRect({0, 0, width, 5}, source, {0, 0, 40, 10}, CopyMode::Plain);
+      int32_t blue = 0;
+      for (int32_t x = 0; x < width; ++x) blue += At(target, x, 2) == kBlue ? 1 : 0;
+      EXPECT_EQ(blue, 1) << percent << "% column " << column;
+    }
+  }
+  QtCanvas pair(2, 1);
+  pair.FillRect({0, 0, 1, 1}, kBlue);
+  pair.FillRect({1, 0, 2, 1}, kRedColor);
+  QtCanvas one(1, 1);
+  one.CopyRect({0, 0, 1, 1}, pair, {0, 0, 2, 1}, CopyMode::Plain);
+  EXPECT_EQ(At(one, 0, 0), kBlack);
+}
+
 }  // namespace
