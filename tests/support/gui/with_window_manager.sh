@@ -13,6 +13,9 @@ xvfb=$!
 trap 'kill $wm $xvfb 2>/dev/null; wait 2>/dev/null' EXIT
 for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
 export DISPLAY=":$display" QT_QPA_PLATFORM=xcb MEVROLIN_WINDOW_MANAGER=openbox
+# The X keyboard library hands strndup strings that end at their length, not at a NUL; a strict
+# string check reads past them, which the sanitizer calls an overflow of the library's own.
+export ASAN_OPTIONS="${ASAN_OPTIONS:-}:strict_string_checks=0"
 HOME=$(mktemp -d) openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
 sleep 1
