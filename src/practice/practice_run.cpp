@@ -105,6 +105,7 @@ bool PracticeRun::Init(bool review) {
 void PracticeRun::DrawPlane() {
   geometry_ = DrawCood2(surfaces_.imgCood, settings2_, mainSettings_, state_);
   view_.PlanePlaced(surfaces_.imgCood.Width(), surfaces_.imgCood.Height());
+  view_.ImagesChanged();
 }
 
 void PracticeRun::ClearAnswerImages() {
