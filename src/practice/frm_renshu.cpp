@@ -110,6 +110,9 @@ TfrmRenshu::TfrmRenshu(QWidget* parent, PracticeDialogs& dialogs, Prompter& prom
   // Any button answers; the release has nothing to do.
   connect(imgCood, &ImageView::MouseDown, this,
           [this](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) { run_->MouseDown(x, y); });
+  // A quick second press comes as a double click; it is an answer all the same.
+  connect(imgCood, &ImageView::DoubleClick, this,
+          [this](Qt::MouseButton, int x, int y) { run_->MouseDown(x, y); });
   connect(imgCood, &ImageView::MouseMove, this, [this](int x, int y) { run_->MouseMove(x, y); });
 
   // The clock of the run: it keeps counting while the result dialogs are open.
