@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "model/editor_state.h"
 #include "model/equation_text.h"
 #include "model/line_data.h"
 #include "render/plane_geometry.h"
@@ -19,3 +20,7 @@ bool IsRightAnswer(const TLineData& question, const std::string& answerText, Equ
 // every one can be answered.
 int32_t FirstUnanswerable(const std::vector<TLineData>& questions, const PlaneGeometry& plane,
                           EquationForm form);
+
+// Where the hint points: the question's own point when a click on the plane can give it, else
+// the right lattice point of the plane nearest to it (the question's point when there is none).
+LatticePoint HintPoint(const TLineData& question, const PlaneGeometry& plane, EquationForm form);

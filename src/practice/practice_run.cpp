@@ -296,8 +296,11 @@ void PracticeRun::Tick() {
 
 void PracticeRun::HintClick() {
   if (!running_ || runData_.empty()) return;
-  const TLineData& question = runData_[static_cast<std::size_t>(qIndex_)];
-  const PixelPoint at = geometry_.ValueToPixel(question.X1, question.Y1);
+  // The question's point, or a right one on the plane when the question was drawn on a plane
+  // that reached farther.
+  const LatticePoint point =
+      HintPoint(runData_[static_cast<std::size_t>(qIndex_)], geometry_, state_.Options.Form());
+  const PixelPoint at = geometry_.ValueToPixel(point.x, point.y);
   surfaces_.imgCood.CopyRect(PixelRect{at.x, at.y, at.x + kArrowSize, at.y + kArrowSize},
                              surfaces_.imgArrow, PixelRect{0, 0, kArrowSize, kArrowSize},
                              CopyMode::Xor);

@@ -108,4 +108,26 @@ INSTANTIATE_TEST_SUITE_P(
         PlaneCase{"FourPixelsAUnit", Plane("384", 4), {Curve(1, 47, "y = 47/x")}, -1}),
     [](const auto& row) { return std::string(row.param.name); });
 
+struct HintCase {
+  const char* name;
+  TLineData question;
+  LatticePoint point;
+};
+
+class HintPointTest : public ::testing::TestWithParam<HintCase> {};
+
+TEST_P(HintPointTest, PointsAtARightPointTheClickCanReach) {
+  EXPECT_EQ(HintPoint(GetParam().question, Plane("384", 16), kStd), GetParam().point);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Questions, HintPointTest,
+    ::testing::Values(HintCase{"ItsOwnPoint", Curve(2, 3, "y = 6/x"), {2, 3}},
+                      HintCase{"ItsOwnPointAtTheEdge", Curve(-12, 1, "y = -12/x"), {-12, 1}},
+                      // Drawn on a plane reaching farther: the nearest right point instead.
+                      HintCase{"NearestToAPointOffThePlane", Curve(20, 1, "y = 20/x"), {10, 2}},
+                      HintCase{"ThroughTheStoredText", Curve(13, 1, "y = 12/x"), {12, 1}},
+                      HintCase{"NoneOnThePlane", Curve(13, 1, "y = 13/x"), {13, 1}}),
+    [](const auto& row) { return std::string(row.param.name); });
+
 }  // namespace
