@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTimer>
 
 #include "platform/form_setup.h"
@@ -137,6 +138,8 @@ int32_t TfrmRenshu::RecordListBottom() const { return y() + lstRecord->y() + lst
 
 void TfrmRenshu::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  // Shown again after being minimised: the run goes on.
+  if (event->spontaneous()) return;
   // A full-width space between the word and the unit.
   setWindowTitle(U("練習　") + ToQString(run_->UnitName()));
   edtCood->clear();
