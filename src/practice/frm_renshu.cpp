@@ -45,7 +45,8 @@ TfrmRenshu::TfrmRenshu(QWidget* parent, PracticeDialogs& dialogs, Prompter& prom
   LoadPicture(imgArrow, ":/practice/arrow.xpm");
   LoadPicture(imgBatsu, ":/practice/batsu.xpm");
 
-  // The main window's size, at the top left of the screen.
+  // At the top left of the screen, with the main window's size (taken again at each opening:
+  // the main window fits itself to its frame once it is shown).
   if (parent != nullptr) resize(parent->size());
   move(0, 0);
   setMouseTracking(true);
@@ -131,6 +132,7 @@ TfrmRenshu::~TfrmRenshu() = default;
 
 void TfrmRenshu::Open(const PracticeSet& set, const EditorState& editorState,
                       const PlaneSettings& settings2, const PlaneSettings& mainSettings) {
+  if (parentWidget() != nullptr) resize(parentWidget()->size());
   run_->Open(set, editorState, settings2, mainSettings);
 }
 

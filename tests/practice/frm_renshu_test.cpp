@@ -431,8 +431,18 @@ TEST_F(PracticeWindowTest, TheClockRunsOnWhileADialogIsOpen) {
 }
 
 TEST_F(PracticeWindowTest, DialogsSitBelowTheRecordListAndTheWindowOverTheMainOne) {
+  PracticeSet set;
+  set.curves = {WholeCurve(2, 3, 0x0000FF)};
+  QRect shownAt;
+  script.Then("frmRenshu", [&](QWidget*) {
+    shownAt = renshu().geometry();
+    renshu().btnEnd->click();
+  });
+  script.Start();
+  program.ShowPractice(set);
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(shownAt.size(), program.frmMain.size());
   EXPECT_EQ(renshu().pos(), QPoint(0, 0));
-  EXPECT_EQ(renshu().size(), program.frmMain.size());
   const QPoint place(program.frmMain.x() + 20, renshu().RecordListBottom() + 32);
   EXPECT_EQ(program.frmSeikai.pos(), place);
   EXPECT_EQ(program.frmAyamari.pos(), place);
