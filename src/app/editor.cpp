@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "model/messages.h"
+#include "practice/answer_check.h"
+#include "render/coordinate_plane.h"
 
 Editor::Editor(EditorSurfaces surfaces, EditorView& view, EditorServices services,
                const PlaneSettings& planeSettings)
@@ -81,20 +83,37 @@ bool AnyWithDomain(const std::vector<TLineData>& lines) {
 
 }  // namespace
 
-void Editor::TestCommand() {
-  if (work_.Empty()) {
+bool Editor::CanPractise(const std::vector<TLineData>& questions) {
+  if (questions.empty()) {
     services_.prompter.Message(Msg().NoTestData);
-    return;
+    return false;
   }
-  if (AnyWithDomain(work_.Curves())) {
+  if (AnyWithDomain(questions)) {
     services_.prompter.Message(Msg().DomainNotTestable);
-    return;
+    return false;
   }
+  // A question with no lattice point on the practice plane could never be answered right, and
+  // its run could never end.
+  static const PlaneSettings kDefaultSettings;
+  const PlaneGeometry plane = ComputePlaneGeometry(
+      display_.Settings(), practiceSettings_ != nullptr ? *practiceSettings_ : kDefaultSettings,
+      state_.MaxCoodSize);
+  const int32_t q = FirstUnanswerable(questions, plane, state_.Options.Form());
+  if (q >= 0) {
+    services_.prompter.Message("(" + std::to_string(q + 1) + Msg().NoLatticePointTail);
+    return false;
+  }
+  return true;
+}
+
+void Editor::TestCommand() {
+  if (!CanPractise(work_.Curves())) return;
   state_.TestMode = true;
   PracticeSet set;
   set.curves = work_.Curves();
   set.testMode = true;
   services_.windows.ShowPractice(set);
+  display_.DispAllLine();
 }
 
 void Editor::PracticeCommand() {
@@ -102,10 +121,10 @@ void Editor::PracticeCommand() {
   state_.TestMode = false;
   const std::optional<PracticeSet> set = services_.windows.ChooseUnitForPractice();
   if (!set) return;
-  if (AnyWithDomain(set->curves)) {
-    services_.prompter.Message(Msg().DomainNotTestable);
-    return;
+  // The editor's work is shown again whether the practice starts or not.
+  if (CanPractise(set->curves)) {
+    display_.DispAllLine();
+    services_.windows.ShowPractice(*set);
   }
   display_.DispAllLine();
-  services_.windows.ShowPractice(*set);
 }

@@ -41,6 +41,8 @@ class Editor {
   void SetProgramFolder(const std::string& progDir, const std::string& progDirPath, bool onCdRom);
   void SetLayout(int32_t windowWidth, int32_t windowHeight, int32_t maxCoodSize);
   void UsePlaneSettings(const PlaneSettings& settings) { display_.UsePlaneSettings(settings); }
+  // The settings the practice plane is drawn from (the hidden second settings window).
+  void UsePracticePlaneSettings(const PlaneSettings& settings) { practiceSettings_ = &settings; }
   // The unit name as it stands in the new-work dialog; a reset work's first line holds it.
   void SetUnitNameText(const std::string& title) { unitNameText_ = title; }
 
@@ -61,11 +63,15 @@ class Editor {
  private:
   friend class EditorTestAccess;  // tests put many curves in place without a redraw each
 
+  // Whether the practice window can pose these questions; tells the user why not.
+  bool CanPractise(const std::vector<TLineData>& questions);
+
   EditorState state_;
   Work work_;
   ToolBarTexts texts_;
   ShownFileInfo shown_;
   std::string unitNameText_;
+  const PlaneSettings* practiceSettings_ = nullptr;
   EditorView& view_;
   EditorServices services_;
   EditorDisplay display_;

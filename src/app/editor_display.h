@@ -18,6 +18,7 @@ class EditorDisplay {
 
   // The settings the main plane is drawn from (those of the coordinate settings window).
   void UsePlaneSettings(const PlaneSettings& settings) { planeSettings_ = &settings; }
+  const PlaneSettings& Settings() const { return *planeSettings_; }
   // The main window's size, which places the plane.
   void SetWindowSize(int32_t width, int32_t height);
   const PlaneGeometry& Geometry() const { return geometry_; }

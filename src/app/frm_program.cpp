@@ -10,6 +10,18 @@
 #include "platform/qt_text.h"
 #include "storage/help_file.h"
 
+namespace {
+
+// Writes the record of a finished practice run. Record.ini is written by storage/records.h,
+// which is not on this branch yet; once it is, this line becomes
+// `return RecordRun(progDirPath, section, value, prompter);`.
+bool RecordPracticeRun(const std::string& /*progDirPath*/, const std::string& /*section*/,
+                       const std::string& /*value*/, Prompter& /*prompter*/) {
+  return false;
+}
+
+}  // namespace
+
 TProgram::TProgram(Prompter* prompter) : frmMain(prompter, *this, planeSettings) {
   // The unit contents view follows the open work's title, file name and count.
   QObject::connect(&frmMain, &TfrmMain::FileInfoShown, &frmTangen, &TfrmTangen::ShowFileInfo);
@@ -34,6 +46,16 @@ TProgram::TProgram(Prompter* prompter) : frmMain(prompter, *this, planeSettings)
       {&frmTangenOpen, kHelpFileMenu},  {&frmSetCood, kHelpSettingsMenu},
       {&frmSetCood2, kHelpSettingsMenu}};
   for (const auto& [window, topic] : topics) window->setProperty("helpTopic", topic);
+
+  // Practice: its plane's settings, its record, and its dialogs below the record list.
+  frmMain.editor().UsePracticePlaneSettings(planeSettings2);
+  frmRenshu.UseRecordWriter(RecordPracticeRun);
+  for (QDialog* dialog : {static_cast<QDialog*>(&frmSeikai), static_cast<QDialog*>(&frmAyamari),
+                          static_cast<QDialog*>(&frmOwari)}) {
+    dialog->move(frmMain.x() + 20, frmRenshu.RecordListBottom() + 32);
+  }
+  QObject::connect(&frmOwari, &TfrmOwari::ShowRecordRequested, &frmOwari,
+                   [this] { Show(ProgramWindow::Records); });
 }
 
 TProgram::~TProgram() { qApp->removeEventFilter(&frmMain); }
@@ -73,7 +95,18 @@ std::optional<PracticeSet> TProgram::ChooseUnitForPractice() {
   return PracticeSet{};
 }
 
-void TProgram::ShowPractice(const PracticeSet& /*set*/) { frmRenshu.exec(); }
+void TProgram::ShowPractice(const PracticeSet& set) {
+  frmRenshu.Open(set, frmMain.editor().State(), planeSettings2, planeSettings);
+  frmRenshu.exec();
+}
+
+SeikaiResult TProgram::ShowSeikai() { return frmSeikai.Ask(); }
+
+AyamariResult TProgram::ShowAyamari(const AyamariRequest& request) {
+  return frmAyamari.Ask(request);
+}
+
+OwariResult TProgram::ShowOwari(const OwariRequest& request) { return frmOwari.Ask(request); }
 
 void TProgram::ShowHelp(int32_t topic) {
   frmHelp.ShowTopic(frmMain.editor().State().ProgDirPath, topic, frmMain.prompter());

@@ -1,6 +1,7 @@
 // The program's windows, created once in a fixed order and kept until the program ends, and
 // the settings of the two coordinate planes they share. The program object is also how the main
-// window and the editor reach the other windows (WindowHost).
+// window and the editor reach the other windows (WindowHost), and how the practice window reaches
+// its result dialogs (PracticeDialogs).
 #pragma once
 
 #include "app/frm_help.h"
@@ -15,6 +16,7 @@
 #include "practice/frm_owari.h"
 #include "practice/frm_renshu.h"
 #include "practice/frm_seikai.h"
+#include "practice/practice_dialogs.h"
 #include "render/plane_settings.h"
 #include "services/window_host.h"
 #include "storage/frm_kiroku.h"
@@ -22,7 +24,7 @@
 #include "storage/frm_tangen.h"
 #include "storage/frm_tangen_open.h"
 
-class TProgram : public WindowHost {
+class TProgram : public WindowHost, public PracticeDialogs {
  public:
   explicit TProgram(Prompter* prompter = nullptr);
   ~TProgram() override;
@@ -34,6 +36,11 @@ class TProgram : public WindowHost {
   std::optional<PracticeSet> ChooseUnitForPractice() override;
   void ShowPractice(const PracticeSet& set) override;
   void ShowHelp(int32_t topic) override;
+
+  // PracticeDialogs
+  SeikaiResult ShowSeikai() override;
+  AyamariResult ShowAyamari(const AyamariRequest& request) override;
+  OwariResult ShowOwari(const OwariRequest& request) override;
 
   // The clock and the per-user settings store the windows use.
   QtClock clock;
@@ -49,7 +56,7 @@ class TProgram : public WindowHost {
   TfrmSettei frmSettei{&frmMain};
   TfrmNewWork frmNewWork{&frmMain};
   TfrmVersion frmVersion{&frmMain};
-  TfrmRenshu frmRenshu{&frmMain};
+  TfrmRenshu frmRenshu{&frmMain, *this, frmMain.prompter(), clock};
   TfrmSeikai frmSeikai{&frmMain};
   TfrmAyamari frmAyamari{&frmMain};
   TfrmTangen frmTangen{&frmMain};

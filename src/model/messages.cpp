@@ -75,6 +75,21 @@ const MessageTexts& Msg() {
     t.RecordReadFailed = ToCp932("Record.ini が読めません。練習の記録は表示できません。");
 
     // ---- The practice window and its result dialogs. ----
+    t.QuestionTail = ToCp932(")次の関数のグラフをかきなさい");
+    t.MarkFirstTry = ToCp932("○");
+    t.MarkAfterHint = ToCp932("△");
+    t.MarkAfterMiss = ToCp932("×");
+    t.MinuteMark = ToCp932("分");
+    t.SecondMark = ToCp932("秒");
+    t.RunRule = "------------";
+    t.RunTotalIndent = "      ";
+    t.WrongAnswer = ToCp932("誤りです。訂正してください");
+    t.AnswerIsShown = ToCp932("正解を表示しています");
+    t.AllRight = ToCp932("★★全問正解です★★");
+    t.ReviewDone = ToCp932("　復習を終わりました");
+    t.RunDone = ToCp932("　　終了しました");
+    t.NoLatticePointTail =
+        ToCp932(")の関数のグラフは練習の座標面の格子点を通らないので、答えられません");
 
     // ---- The line-kind and plane-settings dialogs. ----
     t.SizeRangeHead = ToCp932("値の範囲は160以上");

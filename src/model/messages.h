@@ -75,6 +75,20 @@ struct MessageTexts {
   std::string RecordReadFailed;
 
   // ---- The practice window and its result dialogs. ----
+  std::string QuestionTail;  // "(" + n + QuestionTail: ")次の関数のグラフをかきなさい"
+  std::string MarkFirstTry;        // ○
+  std::string MarkAfterHint;       // △
+  std::string MarkAfterMiss;       // ×
+  std::string MinuteMark;          // 分
+  std::string SecondMark;          // 秒
+  std::string RunRule;             // "------------" under the last question
+  std::string RunTotalIndent;      // six blanks before the run's total time
+  std::string WrongAnswer;         // "誤りです。訂正してください"
+  std::string AnswerIsShown;       // "正解を表示しています"
+  std::string AllRight;            // "★★全問正解です★★"
+  std::string ReviewDone;          // "　復習を終わりました"
+  std::string RunDone;             // "　　終了しました"
+  std::string NoLatticePointTail;  // "(" + n + NoLatticePointTail: a question no click can answer
 
   // ---- The line-kind and plane-settings dialogs. ----
   std::string SizeRangeHead;  // "値の範囲は160以上" + the largest plane + SizeRangeTail

@@ -158,8 +158,8 @@ PlaneGeometry DrawCood(Canvas& image, const PlaneSettings& settings, const Edito
 
 PlaneGeometry DrawCood2(Canvas& image, const PlaneSettings& settings2,
                         const PlaneSettings& mainSettings, const EditorState& state) {
+  // A picture pasted on the main plane belongs to that plane only: this one is always drawn.
   const PlaneGeometry g = ComputePlaneGeometry(mainSettings, settings2, state.MaxCoodSize);
-  if (state.BitmapPasted) return g;
   image.Resize(g.CoodWidth, g.CoodHeight);
   PlaneStyle style;
   style.fiveLineColor = state.Options.chkJikuColor ? kNavy : kGrey;

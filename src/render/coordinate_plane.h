@@ -32,7 +32,8 @@ PlaneGeometry DrawCood(Canvas& image, const PlaneSettings& settings, const Edito
 
 // The practice and preview planes: spacings, numbers and fonts from settings2, the size and the
 // axis-letter switch from mainSettings, the other colour scheme, thin axes, and the x axis in
-// not-xor. The image's placement is its callers' business (see PlaneTop).
+// not-xor; drawn even while a picture is pasted on the main plane. The image's placement is its
+// callers' business (see PlaneTop).
 PlaneGeometry DrawCood2(Canvas& image, const PlaneSettings& settings2,
                         const PlaneSettings& mainSettings, const EditorState& state);
 

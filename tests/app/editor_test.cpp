@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "model/cp932.h"
+#include "model/equation_text.h"
 #include "storage/document_buffer.h"
 #include "support/core/recording_canvas.h"
 #include "support/core/scripted_prompter.h"
@@ -583,6 +584,71 @@ TEST_F(EditorTest, PracticeRefusesAUnitWithADomain) {
   windows.chosenUnit.reset();
   editor.PracticeCommand();
   EXPECT_EQ(windows.practiceShown, 1);
+}
+
+TLineData WholeCurve(int32_t x1, int32_t y1) {
+  TLineData line;
+  line.X1 = x1;
+  line.Y1 = y1;
+  line.HenikiStart = kOpenLeft;
+  line.HenikiEnd = kOpenRight;
+  line.Shiki = EquationText(line, EquationForm::Standard);
+  return line;
+}
+
+struct PoseCase {
+  const char* name;
+  std::vector<TLineData> curves;
+  int32_t practiceSpacing;  // pixels a unit of the practice plane
+  const char* message;      // nullptr: the practice window is shown
+};
+
+class PoseTest : public EditorTest, public ::testing::WithParamInterface<PoseCase> {};
+
+TEST_P(PoseTest, PracticeIsRefusedBeforeTheWindowOpensWhenAQuestionCannotBePosed) {
+  const PoseCase& c = GetParam();
+  PlaneSettings practicePlane;
+  practicePlane.DX = practicePlane.DY = practicePlane.AcceptedDX = practicePlane.AcceptedDY =
+      c.practiceSpacing;
+  editor.UsePracticePlaneSettings(practicePlane);
+  windows.chosenUnit = PracticeSet{};
+  windows.chosenUnit->curves = c.curves;
+  plane.Clear();
+  editor.PracticeCommand();
+  EXPECT_EQ(windows.practiceShown, c.message == nullptr ? 1 : 0);
+  const std::vector<std::string> messages =
+      c.message == nullptr ? std::vector<std::string>{} : std::vector<std::string>{c.message};
+  EXPECT_EQ(prompter.messages, messages);
+  // The editor's own work is drawn again either way.
+  EXPECT_EQ(plane.Ops("Fill").back(), "Fill 0,0,384,384 #FFFFFF");
+}
+
+// The editor's plane, and so the practice plane, is 384 pixels wide.
+INSTANTIATE_TEST_SUITE_P(
+    Sets, PoseTest,
+    ::testing::Values(
+        PoseCase{"Answerable", {WholeCurve(2, 3), WholeCurve(12, -12)}, 16, nullptr},
+        // A title-only or unreadable test file.
+        PoseCase{"NoQuestions", {}, 16, "テストするデータがありません"},
+        PoseCase{"ThirteenOnTwelveUnitsEachWay",
+                 {WholeCurve(2, 3), WholeCurve(13, 1)},
+                 16,
+                 "(2)の関数のグラフは練習の座標面の格子点を通らないので、答えられません"},
+        // Six units each way on the practice plane, whatever the editor's plane shows.
+        PoseCase{"SevenOnTheCoarserPracticePlane",
+                 {WholeCurve(1, 7)},
+                 32,
+                 "(1)の関数のグラフは練習の座標面の格子点を通らないので、答えられません"},
+        PoseCase{"EightOnTheCoarserPracticePlane", {WholeCurve(2, 4)}, 32, nullptr}),
+    [](const auto& caseInfo) { return std::string(caseInfo.param.name); });
+
+TEST_F(EditorTest, TheEditorsWorkIsDrawnAgainAfterATest) {
+  Click(2, 3);
+  plane.Clear();
+  editor.TestCommand();
+  EXPECT_EQ(windows.practiceShown, 1);
+  EXPECT_EQ(plane.Ops("Fill").back(), "Fill 0,0,384,384 #FFFFFF");
+  EXPECT_FALSE(plane.Ops("Rectangle").empty());  // the curve's handles
 }
 
 TEST_F(EditorTest, PanelColoursFollowTheColourOption) {

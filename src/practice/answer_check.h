@@ -1,0 +1,26 @@
+// Whether a click answers a question: the equation of the curve through the clicked lattice
+// point against the question's, and whether any point of a plane can answer a question at all.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/editor_state.h"
+#include "model/equation_text.h"
+#include "model/line_data.h"
+#include "render/plane_geometry.h"
+
+// Right when the answer's text equals, byte for byte, the question's stored text or the
+// question's text worked out now in the form shown. The text depends only on the constant, so
+// every lattice point of the right hyperbola answers it, on either branch.
+bool IsRightAnswer(const TLineData& question, const std::string& answerText, EquationForm form);
+
+// The index of the first question that no click on the plane can answer right, or -1 when
+// every one can be answered.
+int32_t FirstUnanswerable(const std::vector<TLineData>& questions, const PlaneGeometry& plane,
+                          EquationForm form);
+
+// Where the hint points: the question's own point when a click on the plane can give it, else
+// the right lattice point of the plane nearest to it (the question's point when there is none).
+LatticePoint HintPoint(const TLineData& question, const PlaneGeometry& plane, EquationForm form);
