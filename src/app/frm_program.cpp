@@ -9,18 +9,7 @@
 #include "platform/qt_fonts.h"
 #include "platform/qt_text.h"
 #include "storage/help_file.h"
-
-namespace {
-
-// Writes the record of a finished practice run. Record.ini is written by storage/records.h,
-// which is not on this branch yet; once it is, this line becomes
-// `return RecordRun(progDirPath, section, value, prompter);`.
-bool RecordPracticeRun(const std::string& /*progDirPath*/, const std::string& /*section*/,
-                       const std::string& /*value*/, Prompter& /*prompter*/) {
-  return false;
-}
-
-}  // namespace
+#include "storage/records.h"
 
 TProgram::TProgram(Prompter* prompter) : frmMain(prompter, *this, planeSettings) {
   // The unit contents view follows the open work's title, file name and count.
@@ -49,7 +38,7 @@ TProgram::TProgram(Prompter* prompter) : frmMain(prompter, *this, planeSettings)
 
   // Practice: its plane's settings, its record, and its dialogs below the record list.
   frmMain.editor().UsePracticePlaneSettings(planeSettings2);
-  frmRenshu.UseRecordWriter(RecordPracticeRun);
+  frmRenshu.UseRecordWriter(RecordRun);
   for (QDialog* dialog : {static_cast<QDialog*>(&frmSeikai), static_cast<QDialog*>(&frmAyamari),
                           static_cast<QDialog*>(&frmOwari)}) {
     dialog->move(frmMain.x() + 20, frmRenshu.RecordListBottom() + 32);
