@@ -92,7 +92,7 @@ void TfrmMain::FormCreate() {
   imgCood = new ImageView(central);
   imgCood->setObjectName("imgCood");
   planeCanvas.Resize(layout_.imgCood.width, layout_.imgCood.height);
-  imgCood->SetImage(&planeCanvas.Image());
+  imgCood->SetCanvas(&planeCanvas);
   imgCood->setGeometry(layout_.imgCood.left, layout_.imgCood.top, layout_.imgCood.width,
                        layout_.imgCood.height);
   imgCood->setCursor(cursors_[5]);
@@ -100,11 +100,11 @@ void TfrmMain::FormCreate() {
 
   drgTable = new ImageView(central);
   drgTable->setObjectName("drgTable");
-  drgTable->SetImage(&tableCanvas.Image());
+  drgTable->SetCanvas(&tableCanvas);
   drgTable->move(layout_.drgTable.left, layout_.drgTable.top);
   drgTable2 = new ImageView(central);
   drgTable2->setObjectName("drgTable2");
-  drgTable2->SetImage(&table2Canvas.Image());
+  drgTable2->SetCanvas(&table2Canvas);
   drgTable2->move(layout_.drgTable2.left, layout_.drgTable2.top);
   drgTable2->hide();
 
@@ -205,7 +205,7 @@ void TfrmMain::CreateToolBar() {
   x += 8;
   imgSample = new ImageView(pnlMain);
   imgSample->setObjectName("imgSample");
-  imgSample->SetImage(&sampleCanvas.Image());
+  imgSample->SetCanvas(&sampleCanvas);
   imgSample->move(x, 8);
   x += 44;
   edtHeniki = new QLineEdit(pnlMain);
@@ -232,7 +232,7 @@ void TfrmMain::CreatePanels() {
   auto image = [](QGroupBox* g, const char* name, QtCanvas& canvas) {
     auto* v = new ImageView(g);
     v->setObjectName(QString::fromLatin1(name));
-    v->SetImage(&canvas.Image());
+    v->SetCanvas(&canvas);
     v->move(8, 18);
     return v;
   };

@@ -43,7 +43,7 @@ TfrmPrint::TfrmPrint(QWidget* parent, const Clock& clock, Prompter& prompter, Pr
 
   imgCoodX = new ImageView(this);
   imgCoodX->setObjectName("imgCoodX");
-  imgCoodX->SetImage(&previewCanvas.Image());
+  imgCoodX->SetCanvas(&previewCanvas);
   // A window smaller than the preview scrolls it rather than cutting it.
   auto* previewArea = new QScrollArea(this);
   previewArea->setFrameShape(QFrame::NoFrame);

@@ -3,25 +3,30 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "platform/qt_canvas.h"
+
 ImageView::ImageView(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void ImageView::SetImage(const QImage* image) {
-  image_ = image;
+void ImageView::SetCanvas(const QtCanvas* canvas) {
+  canvas_ = canvas;
   Refresh();
 }
 
 void ImageView::Refresh() {
-  if (image_ != nullptr && image_->size() != size()) resize(image_->size());
+  if (canvas_ != nullptr) {
+    const QSize picture(canvas_->Width(), canvas_->Height());
+    if (picture != size()) resize(picture);
+  }
   update();
 }
 
 void ImageView::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
-  if (image_ != nullptr) {
-    painter.drawImage(0, 0, *image_);
+  if (canvas_ != nullptr) {
+    painter.drawImage(0, 0, canvas_->Image());
   } else {
     painter.fillRect(rect(), Qt::white);
   }

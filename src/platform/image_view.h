@@ -1,9 +1,10 @@
-// A widget that shows one image the core draws on (the plane, a panel, a table grid) and
+// A widget that shows one canvas the core draws on (the plane, a panel, a table grid) and
 // passes the mouse on as plain pixel positions.
 #pragma once
 
-#include <QImage>
 #include <QWidget>
+
+class QtCanvas;
 
 class ImageView : public QWidget {
   Q_OBJECT
@@ -11,8 +12,9 @@ class ImageView : public QWidget {
  public:
   explicit ImageView(QWidget* parent = nullptr);
 
-  // The image shown; the view takes the image's size. The image must outlive the view.
-  void SetImage(const QImage* image);
+  // The canvas shown; the view takes its size. The canvas must outlive the view. What is shown
+  // is everything drawn on it so far, strokes not yet painted into its picture included.
+  void SetCanvas(const QtCanvas* canvas);
   // Call after drawing on the image.
   void Refresh();
 
@@ -31,5 +33,5 @@ class ImageView : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
-  const QImage* image_ = nullptr;
+  const QtCanvas* canvas_ = nullptr;
 };

@@ -60,7 +60,7 @@ TfrmRenshu::TfrmRenshu(QWidget* parent, PracticeDialogs& dialogs, Prompter& prom
 
   imgShiki = new ImageView(this);
   imgShiki->setObjectName("imgShiki");
-  imgShiki->SetImage(&shikiCanvas.Image());
+  imgShiki->SetCanvas(&shikiCanvas);
   imgShiki->move(kLeft, kShikiTop);
 
   auto* lblAns = new QLabel(U("答案"), this);
@@ -68,7 +68,7 @@ TfrmRenshu::TfrmRenshu(QWidget* parent, PracticeDialogs& dialogs, Prompter& prom
   lblAns->move(kLeft, kAnsTop - 20);
   imgAns = new ImageView(this);
   imgAns->setObjectName("imgAns");
-  imgAns->SetImage(&ansCanvas.Image());
+  imgAns->SetCanvas(&ansCanvas);
   imgAns->move(kLeft, kAnsTop);
 
   auto* lblRecord = new QLabel(U("採点"), this);
@@ -106,7 +106,7 @@ TfrmRenshu::TfrmRenshu(QWidget* parent, PracticeDialogs& dialogs, Prompter& prom
 
   imgCood = new ImageView(this);
   imgCood->setObjectName("imgCood");
-  imgCood->SetImage(&planeCanvas.Image());
+  imgCood->SetCanvas(&planeCanvas);
   imgCood->move(kPlaneLeft, kShikiTop);
   imgCood->setCursor(Qt::CrossCursor);
   // Any button answers; the release has nothing to do.
@@ -161,8 +161,6 @@ void TfrmRenshu::PlanePlaced(int32_t width, int32_t height) {
 }
 
 void TfrmRenshu::ImagesChanged() {
-  // Reading a canvas's picture paints what it still holds back (the last line run).
-  for (QtCanvas* canvas : {&planeCanvas, &shikiCanvas, &ansCanvas}) (void)canvas->Image();
   for (ImageView* view : {imgCood, imgShiki, imgAns}) view->Refresh();
 }
 

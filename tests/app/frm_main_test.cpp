@@ -474,3 +474,26 @@ TEST_F(MainWindowTest, TheListNeverScrollsSidewaysAndShowsTheNewestCurve) {
 }
 
 }  // namespace
+
+namespace {
+
+// What the plane shows on screen is every stroke drawn so far, also in the middle of a drag.
+TEST_F(MainWindowTest, TheDraggedCurveShowsOnScreenAtEveryStep) {
+  ClickLattice(2, 3);
+  main().chkHandle->click();  // without handles the drag's picture ends in a line
+  ImageView* plane = main().imgCood;
+  const auto at = [this](int x, int y) {
+    const PixelPoint p = main().editor().Geometry().LatticeToPixel(x, y);
+    return QPoint(p.x, p.y);
+  };
+  QTest::mousePress(plane, Qt::RightButton, {}, at(2, 3));  // held: the drag starts
+  ASSERT_EQ(main().editor().State().DragMode, 2);
+  QMouseEvent move(QEvent::MouseMove, at(1, 1), plane->mapToGlobal(at(1, 1)), Qt::NoButton,
+                   Qt::RightButton, Qt::NoModifier);
+  QApplication::sendEvent(plane, &move);
+  const QImage shown = plane->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(shown, main().planeCanvas.Image());
+  QTest::mouseRelease(plane, Qt::RightButton, {}, at(1, 1));
+}
+
+}  // namespace
