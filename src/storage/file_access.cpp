@@ -9,8 +9,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "model/cp932.h"
-
 namespace {
 
 // Closes a descriptor when it goes out of scope.
@@ -97,8 +95,6 @@ bool ResolveLinks(std::filesystem::path& path) {
 
 }  // namespace
 
-std::string PlatformPath(const std::string& name) { return FromCp932(name); }
-
 bool ReadFromDescriptor(int fd, std::size_t maxBytes, std::string& out) {
   std::string data;
   char chunk[16384];
@@ -116,9 +112,9 @@ bool ReadFromDescriptor(int fd, std::size_t maxBytes, std::string& out) {
   return true;
 }
 
-ReadStatus ReadWholeFile(const std::string& name, std::string& bytes, std::size_t maxBytes) {
+ReadStatus ReadWholeFile(const std::string& path, std::string& bytes, std::size_t maxBytes) {
   struct stat info {};
-  Fd fd(OpenRegularForReading(PlatformPath(name), info));
+  Fd fd(OpenRegularForReading(path, info));
   if (fd.get() < 0) return ReadStatus::CannotOpen;
   if (info.st_size < 0 || static_cast<std::size_t>(info.st_size) > maxBytes) {
     return ReadStatus::TooLarge;
@@ -139,10 +135,6 @@ bool ReadFirstLine(const std::string& path, std::string& line, std::size_t maxBy
   if (!ReadFromDescriptor(fd.get(), maxBytes, data)) return false;
   line = data.substr(0, data.find_first_of("\r\n"));
   return true;
-}
-
-bool WriteFileAtomically(const std::string& name, const std::string& bytes) {
-  return ReplaceFileAtomically(PlatformPath(name), bytes);
 }
 
 bool ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
@@ -184,4 +176,15 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
     return synced;
   }
   return true;
+}
+
+bool PathTaken(const std::string& path) {
+  struct stat info {};
+  return ::lstat(path.c_str(), &info) == 0;
+}
+
+bool MakeFolder(const std::string& path) {
+  if (::mkdir(path.c_str(), 0777) == 0) return true;
+  struct stat info {};
+  return errno == EEXIST && ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }

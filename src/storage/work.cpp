@@ -127,3 +127,9 @@ void Work::Load(std::vector<TLineData> curves, std::vector<std::string> lines, E
   buffer_.Load(std::move(lines));
   dataSaved_ = true;
 }
+
+void Work::LoadEdited(std::vector<TLineData> curves, std::vector<std::string> lines,
+                      EquationForm form) {
+  Load(std::move(curves), std::move(lines), form);
+  dataSaved_ = false;
+}

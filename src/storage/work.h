@@ -64,6 +64,8 @@ class Work {
   // A work read from a file: its curves as read (equation texts as stored), their list texts
   // in the form, and every line of the file. Nothing selected; saved.
   void Load(std::vector<TLineData> curves, std::vector<std::string> lines, EquationForm form);
+  // The same for lines the user edited in the unit contents view: the work counts as changed.
+  void LoadEdited(std::vector<TLineData> curves, std::vector<std::string> lines, EquationForm form);
   void MarkSaved() { dataSaved_ = true; }
 
   // The writer's access to the lines: it puts the title in line 1 when it saves.

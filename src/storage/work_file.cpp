@@ -11,35 +11,19 @@
 
 namespace {
 
-constexpr const char* kDefaultFileName = "Mevrolin.mvr";
-
-// Index just past the last folder separator ("/" or "\"), stepping over two-byte CP932
-// characters whose second byte may be 0x5C.
+// Index just past the last folder separator, "/" or "\\" (a name typed the Windows way). In
+// the platform's UTF-8 names no byte of a longer character is ASCII, so bytes can be compared.
 std::size_t FileNameStart(const std::string& name) {
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    const unsigned char b = static_cast<unsigned char>(name[i]);
-    if (IsCp932LeadByte(b)) {
-      ++i;
-    } else if (b == '/' || b == '\\') {
-      start = i + 1;
-    }
-  }
-  return start;
+  const std::size_t last = name.find_last_of("/\\");
+  return last == std::string::npos ? 0 : last + 1;
 }
 
-// ASCII lower case that leaves the second byte of two-byte characters alone.
-std::string LowerAscii(const std::string& text) {
-  std::string lower = text;
-  for (std::size_t i = 0; i < lower.size(); ++i) {
-    const unsigned char b = static_cast<unsigned char>(lower[i]);
-    if (IsCp932LeadByte(b)) {
-      ++i;
-    } else if (b >= 'A' && b <= 'Z') {
-      lower[i] = static_cast<char>(b - 'A' + 'a');
-    }
+// ASCII lower case; the bytes of other characters are all above 0x7F and stay as they are.
+std::string LowerAscii(std::string text) {
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   }
-  return lower;
+  return text;
 }
 
 void ReportParseFailure(const WorkFileParse& parse, const std::string& name, Prompter& prompter) {
@@ -49,7 +33,7 @@ void ReportParseFailure(const WorkFileParse& parse, const std::string& name, Pro
       prompter.Message(Msg().BadStructure);
       break;
     case WorkFileError::BadNumber:
-      prompter.Message(Msg().FileHead + name + Msg().BadNumberMiddle +
+      prompter.Message(Msg().FileHead + DisplayName(name) + Msg().BadNumberMiddle +
                        std::to_string(parse.failedLine) + Msg().BadNumberTail);
       break;
     case WorkFileError::NoCurves:  // a title alone: nothing to open, nothing to say
@@ -60,16 +44,18 @@ void ReportParseFailure(const WorkFileParse& parse, const std::string& name, Pro
 
 }  // namespace
 
+std::string DisplayName(const std::string& path) { return ToCp932(path); }
+
 std::string CheckFileName(const std::string& name, Prompter& prompter) {
   if (name.empty()) {
     prompter.Message(Msg().DefaultFileNameSet);
-    return kDefaultFileName;
+    return kDefaultWorkFileName;
   }
   const std::size_t dot = name.find('.', FileNameStart(name));
   if (dot == std::string::npos) return name + ".mvr";
   const std::string extension = LowerAscii(name.substr(dot + 1));
   if (extension != "mvr" && extension != "tst") {
-    prompter.Message(extension + Msg().ExtensionWarning);
+    prompter.Message(DisplayName(extension) + Msg().ExtensionWarning);
   }
   return name;
 }
@@ -78,7 +64,7 @@ bool LoadLines(std::vector<std::string>& lines, const std::string& name, Prompte
   std::string bytes;
   switch (ReadWholeFile(name, bytes)) {
     case ReadStatus::CannotOpen:
-      prompter.Message(Msg().FileHead + name + Msg().CannotOpenTail);
+      prompter.Message(Msg().FileHead + DisplayName(name) + Msg().CannotOpenTail);
       return false;
     case ReadStatus::TooLarge:
       prompter.Message(Msg().BadStructure);
@@ -122,6 +108,28 @@ int32_t LoadLineFile(const std::string& name, EquationForm form, Prompter& promp
   return count;
 }
 
+EditedText LoadEditedText(const std::string& text, const std::string& name, EquationForm form,
+                          Prompter& prompter, Work& work) {
+  std::vector<std::string> lines;
+  if (!SplitTextLines(text, lines)) {
+    prompter.Message(Msg().BadStructure);
+    return EditedText::Refused;
+  }
+  if (lines == work.Buffer().Lines()) return EditedText::Unchanged;
+  WorkFileParse parse = ParseWorkLines(std::move(lines));
+  if (parse.error == WorkFileError::NoCurves) {
+    // A title alone: the user took every curve out.
+    work.LoadEdited({}, std::move(parse.lines), form);
+    return EditedText::Taken;
+  }
+  if (parse.error != WorkFileError::None) {
+    ReportParseFailure(parse, name, prompter);
+    return EditedText::Refused;
+  }
+  work.LoadEdited(std::move(parse.curves), std::move(parse.lines), form);
+  return EditedText::Taken;
+}
+
 int32_t LoadPreviewFile(const std::string& name, Prompter& prompter,
                         std::vector<std::string>& scratch,
                         std::array<TLineData, kMaxLines + 1>& practiceData,
@@ -162,7 +170,7 @@ bool SaveLineFile(const std::string& title, const std::string& name, DocumentBuf
   // byte, or one too long for a work file, would come back as other lines or not at all.
   const std::string bytes = JoinTextLines(lines);
   std::vector<std::string> readBack;
-  if (SplitTextLines(bytes, readBack) && readBack == lines && WriteFileAtomically(name, bytes)) {
+  if (SplitTextLines(bytes, readBack) && readBack == lines && ReplaceFileAtomically(name, bytes)) {
     return true;
   }
   if (hadTitleLine) {
@@ -170,7 +178,7 @@ bool SaveLineFile(const std::string& title, const std::string& name, DocumentBuf
   } else {
     lines.clear();
   }
-  prompter.Message(name + Msg().SaveFailedTail);
+  prompter.Message(DisplayName(name) + Msg().SaveFailedTail);
   return false;
 }
 

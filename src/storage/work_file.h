@@ -1,6 +1,7 @@
 // Reading and writing drawing files (*.mvr) and test files (*.tst): the file-name rule, the
 // editor's reader, the preview reader, the writer and the title probe of the unit library.
-// Names are CP932 bytes; every message goes through the Prompter.
+// Names are paths as the platform names them and reach the file system unchanged; messages show
+// them converted to CP932 (DisplayName). Every message goes through the Prompter.
 #pragma once
 
 #include <array>
@@ -15,6 +16,12 @@
 #include "storage/document_buffer.h"
 #include "storage/work.h"
 #include "storage/work_file_format.h"
+
+// The name a work gets when none is given.
+inline constexpr const char* kDefaultWorkFileName = "Mevrolin.mvr";
+
+// A path as messages show it: CP932, with "?" for characters that have none.
+std::string DisplayName(const std::string& path);
 
 // An empty name becomes "Mevrolin.mvr" (with a message); a file name without an extension gets
 // ".mvr"; an extension other than mvr or tst (any case) is warned about but kept. The extension
@@ -31,6 +38,16 @@ bool LoadLines(std::vector<std::string>& lines, const std::string& name, Prompte
 // counts as saved; returns n (1..100). On any failure returns 0 and leaves the work exactly as
 // it was.
 int32_t LoadLineFile(const std::string& name, EquationForm form, Prompter& prompter, Work& work);
+
+enum class EditedText { Unchanged, Taken, Refused };
+
+// The unit contents as the user edited them (CP932 text, lines ended by any line end), read
+// under the editor's rules. Text whose lines are the work's lines changes nothing. Other valid
+// text becomes the work (curves, list texts and lines together) and it counts as changed; a
+// title alone makes an empty work. Whatever the editor's reader refuses is refused with its
+// message, naming the file the work came from, and the work is left untouched.
+EditedText LoadEditedText(const std::string& text, const std::string& name, EquationForm form,
+                          Prompter& prompter, Work& work);
 
 // The preview reader: accepts the "<<ver4" layout and ignores surplus lines. On success the
 // scratch lines, the first n entries of practiceData and the preview list (the stored Shiki
@@ -49,5 +66,5 @@ bool SaveLineFile(const std::string& title, const std::string& name, DocumentBuf
                   Prompter& prompter);
 
 // The first line of the file (CP932 bytes as they stand), or "？" when it cannot be opened or
-// read. The path is given as the platform names it.
+// read.
 std::string ReadUnitTitle(const std::string& path);

@@ -27,7 +27,7 @@ std::string OpenFailure(const std::string& name) { return "ファイル " + name
 // ---- File names ----
 
 struct NameCase {
-  const char* name;  // UTF-8, converted to CP932 for the call
+  const char* name;  // as the platform names it (UTF-8)
   const char* expected;
   const char* message;  // nullptr: no message
 };
@@ -37,7 +37,7 @@ class CheckFileNameTest : public ::testing::TestWithParam<NameCase> {};
 TEST_P(CheckFileNameTest, AddsOrChecksTheExtensionOfTheFileNameOnly) {
   const NameCase& c = GetParam();
   ScriptedPrompter prompter;
-  EXPECT_EQ(FromCp932(CheckFileName(ToCp932(c.name), prompter)), c.expected);
+  EXPECT_EQ(CheckFileName(c.name, prompter), c.expected);
   if (c.message == nullptr) {
     EXPECT_TRUE(prompter.messages.empty());
   } else {
@@ -57,11 +57,13 @@ INSTANTIATE_TEST_SUITE_P(
         NameCase{"/root/.local/share/work", "/root/.local/share/work.mvr", nullptr},
         NameCase{"/home/u/.cache/unit.tst", "/home/u/.cache/unit.tst", nullptr},
         NameCase{"C:\\My.Docs\\work", "C:\\My.Docs\\work.mvr", nullptr},
-        // ソ ends in the byte of "\": it is no folder separator.
         NameCase{"My.ソ", "My.ソ", "ソ拡張子はmvrまたはtstを使ってください"},
-        // ア's second byte is "A" in ASCII; lower-casing must leave it alone.
         NameCase{"work.アA", "work.アA", "アa拡張子はmvrまたはtstを使ってください"},
-        NameCase{"表", "表.mvr", nullptr}));
+        NameCase{"表", "表.mvr", nullptr},
+        // Names with no Shift-JIS form are kept as they are; only the message loses them.
+        NameCase{"/tmp/café", "/tmp/café.mvr", nullptr},
+        NameCase{"〜/波〜", "〜/波〜.mvr", nullptr},
+        NameCase{"x.café", "x.café", "caf?拡張子はmvrまたはtstを使ってください"}));
 
 // ---- Reading ----
 
@@ -542,15 +544,42 @@ TEST(SaveLineFileTest, LineBreaksInTheTitleCannotBreakTheFile) {
   EXPECT_TRUE(prompter.messages.empty());
 }
 
-TEST(SaveLineFileTest, Cp932NameBecomesAPlatformPath) {
+class NativeNameTest : public ::testing::TestWithParam<const char*> {};
+
+// The names reach the file system as the platform gives them: a name with no Shift-JIS form (é)
+// or one that comes back from Shift-JIS as another character (〜 as ～) is saved and opened
+// under itself, never under a look-alike.
+TEST_P(NativeNameTest, SavesAndOpensTheFileOfThatVeryName) {
   TempFolder folder;
-  const std::string name = ToCp932(folder / "表ソ.mvr");
+  const std::string name = folder / GetParam();
+  // A look-alike that a round trip through Shift-JIS would reach instead.
+  TempFolder::Write(folder / FromCp932(ToCp932(GetParam())), "decoy\r\n");
   DocumentBuffer buffer;
   buffer.Reset("");
+  TLineData line;
+  line.X1 = 1;
+  line.Y1 = 1;
+  line.Shiki = "y = 1/x";
+  buffer.AppendCurve(line);
   ScriptedPrompter prompter;
   ASSERT_TRUE(SaveLineFile(ToCp932("表"), name, buffer, prompter));
-  EXPECT_TRUE(fs::exists(folder.Path() / "表ソ.mvr"));
-  EXPECT_EQ(ReadUnitTitle(folder / "表ソ.mvr"), ToCp932("表"));
+  EXPECT_EQ(ReadUnitTitle(name), ToCp932("表"));
+  Work work;
+  EXPECT_EQ(LoadLineFile(name, EquationForm::Standard, prompter, work), 1);
+  EXPECT_EQ(work.Buffer().Lines().front(), ToCp932("表"));
+  EXPECT_TRUE(prompter.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, NativeNameTest,
+                         ::testing::Values("café.mvr", "〜波〜.mvr", "表ソ.tst"),
+                         [](const auto& row) { return std::to_string(row.index); });
+
+TEST(NativeNameTest, MessagesShowTheNameAsFarAsShiftJisCan) {
+  TempFolder folder;
+  ScriptedPrompter prompter;
+  Work work;
+  EXPECT_EQ(LoadLineFile(folder / "café.mvr", EquationForm::Standard, prompter, work), 0);
+  EXPECT_EQ(prompter.messages, Lines{OpenFailure(folder / "caf?.mvr")});
 }
 
 // ---- Preview ----
