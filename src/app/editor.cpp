@@ -5,6 +5,7 @@
 #include "model/messages.h"
 #include "practice/answer_check.h"
 #include "render/coordinate_plane.h"
+#include "storage/work_file.h"
 
 Editor::Editor(EditorSurfaces surfaces, EditorView& view, EditorServices services,
                const PlaneSettings& planeSettings)
@@ -14,7 +15,8 @@ Editor::Editor(EditorSurfaces surfaces, EditorView& view, EditorServices service
       display_(surfaces, state_, work_, view, services.prompter, planeSettings),
       mouse_(state_, work_, display_, view, texts_, shown_, services.prompter, services.wait),
       list_(state_, work_, display_, mouse_, view, services.prompter, services.clipboard),
-      options_(state_, work_, display_, view, texts_, services.prompter) {
+      options_(state_, work_, display_, view, texts_, services.prompter),
+      files_(*this, services) {
   texts_.edtHeniki = Msg().IneqDesignText;
   work_.Reset(unitNameText_);
 }
@@ -64,7 +66,7 @@ void Editor::ResetWork(const std::string& title, const std::string& fileName, bo
 
 void Editor::DispFileInfo(const std::string& title, const std::string& fileName, int32_t count) {
   shown_.title = title;
-  shown_.fileName = fileName;
+  shown_.filePath = fileName;
   shown_.count = count;
   view_.FileInfoChanged();
 }
@@ -119,12 +121,31 @@ void Editor::TestCommand() {
 void Editor::PracticeCommand() {
   state_.OpenForEdit = false;
   state_.TestMode = false;
+  // The open-by-unit window shows the main plane empty; whatever it ends with, the editor's
+  // own curves come back.
+  display_.RedrawPlane();
+  display_.Show();
   const std::optional<PracticeSet> set = services_.windows.ChooseUnitForPractice();
-  if (!set) return;
-  // The editor's work is shown again whether the practice starts or not.
-  if (CanPractise(set->curves)) {
-    display_.DispAllLine();
-    services_.windows.ShowPractice(*set);
-  }
   display_.DispAllLine();
+  if (!set || !CanPractise(set->curves)) return;
+  services_.windows.ShowPractice(*set);
+  display_.DispAllLine();
+}
+
+bool Editor::TakeUnitContents(const std::string& text) {
+  switch (LoadEditedText(text, shown_.filePath, state_.Options.Form(), services_.prompter, work_)) {
+    case EditedText::Unchanged:
+      return true;
+    case EditedText::Refused:
+      return false;
+    case EditedText::Taken:
+      break;
+  }
+  mouse_.ResetMouse();
+  state_.DragMode = 0;
+  display_.ClearPanels();
+  view_.ListChanged();
+  display_.DispAllLine();
+  DispFileInfo(shown_.title, shown_.filePath, work_.Count());
+  return true;
 }

@@ -12,6 +12,7 @@
 #include "app/editor_display.h"
 #include "app/editor_options.h"
 #include "app/editor_view.h"
+#include "app/file_commands.h"
 #include "app/graph_list.h"
 #include "app/plane_mouse.h"
 #include "model/editor_state.h"
@@ -35,6 +36,7 @@ class Editor {
   PlaneMouse& Mouse() { return mouse_; }
   GraphList& List() { return list_; }
   EditorOptions& Options() { return options_; }
+  FileCommands& Files() { return files_; }
 
   // Set-up from the window: the program folder (CP932 and as the platform names it) and whether
   // it lies on a read-only medium; the window's size and the largest plane it allows.
@@ -60,8 +62,14 @@ class Editor {
   // 練習: a test file chosen by unit title, unless it holds a curve with a domain.
   void PracticeCommand();
 
+  // The unit contents view closed with its text (CP932) edited: valid text becomes the work,
+  // unsaved; text the editor's reader refuses is reported and changes nothing. False when
+  // refused.
+  bool TakeUnitContents(const std::string& text);
+
  private:
   friend class EditorTestAccess;  // tests put many curves in place without a redraw each
+  friend class FileCommands;      // the file commands replace the work and its name
 
   // Whether the practice window can pose these questions; tells the user why not.
   bool CanPractise(const std::vector<TLineData>& questions);
@@ -78,4 +86,5 @@ class Editor {
   PlaneMouse mouse_;
   GraphList list_;
   EditorOptions options_;
+  FileCommands files_;
 };

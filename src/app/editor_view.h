@@ -60,10 +60,11 @@ struct ToolBarTexts {
   std::string edtCood = "  ( x, y )";
 };
 
-// What the unit contents view and the caption show of the open work (CP932).
+// What the unit contents view and the caption show of the open work: the title (CP932), the
+// file's path as the platform names it, and the number of curves.
 struct ShownFileInfo {
   std::string title;
-  std::string fileName;
+  std::string filePath;
   int32_t count = 0;
 };
 

@@ -370,7 +370,7 @@ void TfrmMain::ListChanged() {
 
 void TfrmMain::FileInfoChanged() {
   const ShownFileInfo& shown = editor_->ShownFile();
-  const QString fileName = ToQString(shown.fileName);
+  const QString fileName = FromNativePath(shown.filePath);
   setWindowTitle(U(kMainCaptionPrefix) + fileName);
   Q_EMIT FileInfoShown(ToQString(shown.title), fileName, shown.count);
 }

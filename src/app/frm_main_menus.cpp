@@ -38,13 +38,13 @@ void TfrmMain::CreateMenus() {
   GraphList& list = editor_->List();
   WindowHost& windows = windows_;
 
+  FileCommands& files = editor_->Files();
   mnuFile = menu("mnuFile", "ﾌｧｲﾙ(&F)", kHelpFileMenu);
-  // The file commands open, save and start works; they act once the unit library is in place.
-  item(mnuFile, "mnuNewFile", "新規作成(&N)", [] {});
-  item(mnuFile, "mnuTangenOpen", "単元名で開く(&T)", [] {});
-  item(mnuFile, "mnuOpenFile", "開く(&O)", [] {});
-  item(mnuFile, "mnuSaveFile", "上書き保存(&S)", [] {});
-  item(mnuFile, "mnuSave", "名前を付けて保存(&A)", [] {});
+  item(mnuFile, "mnuNewFile", "新規作成(&N)", [&files] { files.NewFile(); });
+  item(mnuFile, "mnuTangenOpen", "単元名で開く(&T)", [&files] { files.OpenByUnit(); });
+  item(mnuFile, "mnuOpenFile", "開く(&O)", [&files] { files.OpenFile(); });
+  item(mnuFile, "mnuSaveFile", "上書き保存(&S)", [&files] { files.OverWrite(); });
+  item(mnuFile, "mnuSave", "名前を付けて保存(&A)", [&files] { files.SaveAs(); });
   mnuFile->addSeparator();
   item(mnuFile, "mnuPrint", "印刷(&P)", [&windows] { windows.Show(ProgramWindow::Print); });
   // The copy stands with printing, as the plane's other way out of the program; in the edit
@@ -141,6 +141,9 @@ void TfrmMain::CreateCommandButtons() {
   spdKiroku = tool("spdKiroku", "記録の表示", "記");
   // Enabled at first show by the function lock.
   for (QToolButton* b : {spdOverWrite, spdTest, spdRenshu, spdKiroku}) b->setEnabled(false);
+  FileCommands& files = editor_->Files();
+  connect(spdOpenFile, &QToolButton::clicked, this, [&files] { files.OpenByUnit(); });
+  connect(spdOverWrite, &QToolButton::clicked, this, [&files] { files.OverWrite(); });
   connect(spdLineColor, &QToolButton::clicked, this, [&list] { list.SetFixedColor(); });
   connect(spdTeisei, &QToolButton::clicked, this, [&list] { list.DeleteSelected(); });
   connect(spdShoukyo, &QToolButton::clicked, this, [&e] { e.EraseAll(); });

@@ -10,12 +10,14 @@
 #include "platform/qt_text.h"
 #include "storage/help_file.h"
 #include "storage/records.h"
+#include "storage/unit_library.h"
+#include "storage/work_file.h"
 
 TProgram::TProgram(Prompter* prompter) : frmMain(prompter, *this, planeSettings) {
   // The unit contents view follows the open work's title, file name and count.
   QObject::connect(&frmMain, &TfrmMain::FileInfoShown, &frmTangen, &TfrmTangen::ShowFileInfo);
   const ShownFileInfo& shown = frmMain.editor().ShownFile();
-  frmTangen.ShowFileInfo(ToQString(shown.title), ToQString(shown.fileName), shown.count);
+  frmTangen.ShowFileInfo(ToQString(shown.title), FromNativePath(shown.filePath), shown.count);
   // The settings windows redraw the main window through its editor.
   Editor& editor = frmMain.editor();
   QObject::connect(&frmSetCood, &TfrmSetCood::PlaneChanged, &frmMain,
@@ -65,12 +67,17 @@ void TProgram::Show(ProgramWindow window) {
     case ProgramWindow::UnitContents:
       frmTangen.ShowLines(frmMain.editor().OpenWork().Buffer().Lines());
       frmTangen.exec();
+      // What the user typed into the lines becomes the work, or is refused as a whole.
+      if (const std::optional<std::string> text = frmTangen.EditedText()) {
+        frmMain.editor().TakeUnitContents(*text);
+      }
       break;
     case ProgramWindow::Records:
       frmKiroku.exec();
       break;
     case ProgramWindow::Print:
-      frmPrint.Execute(frmMain.planeCanvas, frmMain.editor().ShownFile().fileName,
+      // The header is a text of the page, so the path goes in as Shift-JIS shows it.
+      frmPrint.Execute(frmMain.planeCanvas, DisplayName(frmMain.editor().ShownFile().filePath),
                        frmMain.geometry());
       break;
     case ProgramWindow::About:
@@ -79,9 +86,25 @@ void TProgram::Show(ProgramWindow window) {
   }
 }
 
+std::optional<std::string> TProgram::AskUnitName(const std::string& shownTitle) {
+  return frmNewWork.Execute(UnitLibraryPath(frmMain.editor().State().ProgDirPath), shownTitle,
+                            frmMain.prompter());
+}
+
+bool TProgram::OpenUnitWindow(bool openForEdit) {
+  const EditorState& state = frmMain.editor().State();
+  return frmTangenOpen.Execute(openForEdit, UnitLibraryPath(state.ProgDirPath), state,
+                               !frmMain.FuncLocked, frmMain.prompter());
+}
+
+std::optional<std::string> TProgram::ChooseUnitForEditing() {
+  if (!OpenUnitWindow(true)) return std::nullopt;
+  return frmTangenOpen.Form().FileName();
+}
+
 std::optional<PracticeSet> TProgram::ChooseUnitForPractice() {
-  if (frmTangenOpen.exec() != QDialog::Accepted) return std::nullopt;
-  return PracticeSet{};
+  if (!OpenUnitWindow(false)) return std::nullopt;
+  return frmTangenOpen.Form().ChosenSet();
 }
 
 void TProgram::ShowPractice(const PracticeSet& set) {

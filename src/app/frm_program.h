@@ -33,6 +33,8 @@ class TProgram : public WindowHost, public PracticeDialogs {
 
   // WindowHost
   void Show(ProgramWindow window) override;
+  std::optional<std::string> AskUnitName(const std::string& shownTitle) override;
+  std::optional<std::string> ChooseUnitForEditing() override;
   std::optional<PracticeSet> ChooseUnitForPractice() override;
   void ShowPractice(const PracticeSet& set) override;
   void ShowHelp(int32_t topic) override;
@@ -63,7 +65,7 @@ class TProgram : public WindowHost, public PracticeDialogs {
   TfrmOwari frmOwari{&frmMain};
   TfrmKiroku frmKiroku{&frmMain, frmMain.prompter(), frmMain.editor().State().ProgDirPath};
   TfrmPrint frmPrint{&frmMain, clock, frmMain.prompter()};
-  TfrmTangenOpen frmTangenOpen{&frmMain};
+  TfrmTangenOpen frmTangenOpen{&frmMain, *this, planeSettings2, planeSettings};
   // Both load the stored plane settings as they are created; the second is never shown, so
   // the practice and preview planes keep the settings of the program's start.
   TfrmSetCood frmSetCood{&frmMain,      "frmSetCood",       planeSettings,
@@ -72,6 +74,10 @@ class TProgram : public WindowHost, public PracticeDialogs {
                           settingsStore, frmMain.prompter(), frmMain.layoutFigures().MaxCoodSize};
   // The help file's topics, shown on request.
   THelpWindow frmHelp{&frmMain};
+
+ private:
+  // The open-by-unit window over the unit library; true when closed with OK.
+  bool OpenUnitWindow(bool openForEdit);
 };
 
 // Names the application the way the program presents itself.

@@ -69,14 +69,14 @@ struct EditorState {
   bool ButtonHeld = false;
   MouseButton LastButton = MouseButton::None;
 
-  // The open work's name.
+  // The open work's name. Paths are kept as the platform names them: a name need not survive
+  // the trip through CP932 (the wave dash 〜 comes back as ～, é has no form at all), so the
+  // file system is always given these.
   bool NewFileFlag = true;
   std::string CurTitle;                      // CP932
-  std::string CurFileName = "Mevrolin.mvr";  // CP932
+  std::string CurFileName = "Mevrolin.mvr";  // as the platform names it
   std::string ProgDir;                       // CP932, ends in the platform's separator
-  // The same folder as the platform names it: a name need not survive the trip through CP932
-  // (the wave dash 〜 comes back as ～), so the file system is always given this one.
-  std::string ProgDirPath;
+  std::string ProgDirPath;                   // the same folder as the platform names it
   bool OnCDROM = false;
 
   // Panels and marks.

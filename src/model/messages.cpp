@@ -59,6 +59,15 @@ const MessageTexts& Msg() {
     t.NewUnitTitle = ToCp932("新しい単元");
 
     // ---- The unit library and the editor's file commands. ----
+    t.EnterUnitName = ToCp932("単元名を入力してください");
+    t.SameUnitName = ToCp932("同じ単元名がありますが、いいですか？");
+    t.UnwritableUnitName = ToCp932("単元名に使えない文字があります");
+    t.ChooseUnit = ToCp932("単元を選択してください");
+    t.SaveCurrentData = ToCp932("現在のデータを保存しますか");
+    t.OverwriteTail = ToCp932("上書きしてもいいですか");
+    t.NoDataToSave = ToCp932("保存するﾃﾞｰﾀがありません");
+    t.OpenFilter = ToCp932("mvr描画用ファイル|*.mvr|tstテスト用ファイル|*.tst");
+    t.SaveFilter = ToCp932("mvr描画用ファイル|*.mvr|tstﾃｽﾄ用ﾌｧｲﾙ|*.tst");
 
     // ---- Practice records. ----
     t.YearMark = ToCp932("年");

@@ -61,6 +61,15 @@ struct MessageTexts {
   std::string NewUnitTitle;      // "新しい単元"
 
   // ---- The unit library and the editor's file commands. ----
+  std::string EnterUnitName;       // "単元名を入力してください"
+  std::string SameUnitName;        // question: a drawing file already has this title
+  std::string UnwritableUnitName;  // a typed title with characters no work file can hold
+  std::string ChooseUnit;          // OK in the open-by-unit window before any click
+  std::string SaveCurrentData;     // question before New and Open: yes / no / cancel
+  std::string OverwriteTail;       // name + "上書きしてもいいですか"
+  std::string NoDataToSave;        // overwrite and save-as with no curves
+  std::string OpenFilter;          // the open dialog's "description|*.ext|..." pairs
+  std::string SaveFilter;          // the save dialog's, with half-width katakana
 
   // ---- Practice records. ----
   std::string YearMark;            // 年

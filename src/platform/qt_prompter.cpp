@@ -9,13 +9,6 @@
 #include "platform/qt_canvas.h"
 #include "platform/qt_text.h"
 
-namespace {
-
-QString NativeToQString(const std::string& path) { return QString::fromLocal8Bit(path); }
-std::string QStringToNative(const QString& path) { return path.toLocal8Bit().toStdString(); }
-
-}  // namespace
-
 QString QtFileFilter(const std::string& cp932Filter) {
   const QStringList parts = ToQString(cp932Filter).split('|');
   QStringList filters;
@@ -48,18 +41,18 @@ std::optional<int32_t> QtPrompter::ChooseColor(int32_t initial) {
 
 std::optional<std::string> QtPrompter::ChooseOpenFile(const FileDialogRequest& request) {
   const QString chosen = QFileDialog::getOpenFileName(
-      parent_, QString(), NativeToQString(request.folder), QtFileFilter(request.filter));
+      parent_, QString(), FromNativePath(request.folder), QtFileFilter(request.filter));
   if (chosen.isEmpty()) return std::nullopt;
-  return QStringToNative(chosen);
+  return ToNativePath(chosen);
 }
 
 std::optional<std::string> QtPrompter::ChooseSaveFile(const FileDialogRequest& request) {
   const QString start =
-      QDir(NativeToQString(request.folder)).filePath(NativeToQString(request.proposedName));
+      QDir(FromNativePath(request.folder)).filePath(FromNativePath(request.proposedName));
   // The program asks its own question before replacing a file, and adds ".mvr" itself.
   const QString chosen =
       QFileDialog::getSaveFileName(parent_, QString(), start, QtFileFilter(request.filter), nullptr,
                                    QFileDialog::DontConfirmOverwrite);
   if (chosen.isEmpty()) return std::nullopt;
-  return QStringToNative(chosen);
+  return ToNativePath(chosen);
 }

@@ -1,4 +1,5 @@
-// Turns the core's CP932 byte strings into QString and back, at the widget boundary only.
+// Turns the core's CP932 byte strings into QString and back, at the widget boundary only; and
+// paths as the platform names them, which are no CP932 texts.
 #pragma once
 
 #include <QString>
@@ -6,3 +7,6 @@
 
 QString ToQString(const std::string& cp932);
 std::string FromQString(const QString& text);
+
+QString FromNativePath(const std::string& path);
+std::string ToNativePath(const QString& path);

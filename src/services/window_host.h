@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "practice/practice_set.h"
 
@@ -21,6 +22,15 @@ class WindowHost {
  public:
   virtual ~WindowHost() = default;
   virtual void Show(ProgramWindow window) = 0;
+  // The unit-name dialog before a save under a new name, starting from the shown title: the
+  // unit name confirmed (CP932), or nothing when cancelled. A host without the dialog answers
+  // as if it was cancelled.
+  virtual std::optional<std::string> AskUnitName(const std::string& /*shownTitle*/) {
+    return std::nullopt;
+  }
+  // The open-by-unit window for editing: the chosen file's name in the unit library (as the
+  // platform names it), or nothing when the window was not closed with OK.
+  virtual std::optional<std::string> ChooseUnitForEditing() { return std::nullopt; }
   // The open-by-unit window for practice: the practice set read from the test file chosen, or
   // nothing when the window was not closed with OK.
   virtual std::optional<PracticeSet> ChooseUnitForPractice() = 0;

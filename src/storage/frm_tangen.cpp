@@ -1,5 +1,6 @@
 #include "storage/frm_tangen.h"
 
+#include <QFont>
 #include <QFormLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -18,6 +19,10 @@ TfrmTangen::TfrmTangen(QWidget* parent)
   lblFileName->setObjectName("lblFileName");
   lblNline->setObjectName("lblNline");
   memFile->setObjectName("memFile");
+  memFile->setLineWrapMode(QPlainTextEdit::NoWrap);
+  QFont memoFont(QString::fromUtf8("ＭＳ ゴシック"));
+  memoFont.setPixelSize(14);
+  memFile->setFont(memoFont);
   auto* form = new QFormLayout;
   form->addRow(QString::fromUtf8("単元名"), lblTangen);
   form->addRow(QString::fromUtf8("ﾌｧｲﾙ名"), lblFileName);
@@ -42,4 +47,10 @@ void TfrmTangen::ShowLines(const std::vector<std::string>& lines) {
   QStringList texts;
   for (const std::string& line : lines) texts << ToQString(line);
   memFile->setPlainText(texts.join('\n'));
+  memFile->document()->setModified(false);
+}
+
+std::optional<std::string> TfrmTangen::EditedText() const {
+  if (!memFile->document()->isModified()) return std::nullopt;
+  return FromQString(memFile->toPlainText());
 }

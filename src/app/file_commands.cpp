@@ -1,0 +1,138 @@
+#include "app/file_commands.h"
+
+#include "app/editor.h"
+#include "model/messages.h"
+#include "storage/file_access.h"
+#include "storage/unit_library.h"
+#include "storage/work_file.h"
+
+namespace {
+
+// The file-name part of a path: the save dialog proposes it in the unit library.
+std::string FileNamePart(const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+FileCommands::FileCommands(Editor& editor, EditorServices services)
+    : editor_(editor), services_(services) {}
+
+SaveResult FileCommands::SaveWithDialog(bool ask, const std::string& confirmedTitle) {
+  EditorState& state = editor_.state_;
+  Work& work = editor_.work_;
+  Prompter& prompter = services_.prompter;
+  if (ask) {
+    if (!work.NeedSave()) return SaveResult::NotSaved;
+    switch (prompter.Ask(Msg().SaveCurrentData, true)) {
+      case Answer::Yes:
+        break;
+      case Answer::No:
+        return SaveResult::NotSaved;
+      case Answer::Cancel:
+        return SaveResult::Cancelled;
+    }
+  }
+  // The dialog starts in the unit library; the first save of a program without one makes it.
+  const std::string library = UnitLibraryPath(state.ProgDirPath);
+  MakeFolder(library);
+  const std::optional<std::string> chosen = prompter.ChooseSaveFile(
+      FileDialogRequest{Msg().SaveFilter, library, FileNamePart(state.CurFileName)});
+  if (!chosen) return SaveResult::Cancelled;
+  const std::string title = ask ? editor_.shown_.title : confirmedTitle;
+  const std::string name = CheckFileName(*chosen, prompter);
+  // Declining to replace a file ends the command as cancelling does: nothing is written and
+  // the work keeps its own name, so no later command writes to the declined file unasked.
+  if (PathTaken(name) &&
+      prompter.Ask(DisplayName(name) + Msg().OverwriteTail, true) != Answer::Yes) {
+    return SaveResult::Cancelled;
+  }
+  if (!SaveLineFile(title, name, work.BufferForSave(), prompter)) return SaveResult::Failed;
+  work.MarkSaved();
+  state.CurTitle = title;
+  state.CurFileName = name;
+  editor_.DispFileInfo(title, name, work.Count());
+  return SaveResult::Saved;
+}
+
+void FileCommands::NewFile() {
+  if (Ends(SaveWithDialog(true, std::string()))) return;
+  EditorState& state = editor_.state_;
+  // The new work has no file yet: neither the caption nor a later save-as may offer the name
+  // of the work it replaced.
+  state.CurTitle = Msg().NewUnitTitle;
+  state.CurFileName = state.ProgDirPath + kDefaultWorkFileName;
+  editor_.ResetWork(state.CurTitle, state.CurFileName, true);
+  state.NewFileFlag = true;
+}
+
+void FileCommands::OpenByUnit() {
+  EditorState& state = editor_.state_;
+  EditorDisplay& display = editor_.display_;
+  state.OpenForEdit = true;
+  display.RedrawPlane();
+  display.Show();
+  const std::optional<std::string> chosen = services_.windows.ChooseUnitForEditing();
+  if (!chosen || Ends(SaveWithDialog(true, std::string()))) {
+    display.DispAllLine();
+    return;
+  }
+  Load(UnitLibraryPath(state.ProgDirPath) + *chosen);
+}
+
+void FileCommands::OpenFile() {
+  if (Ends(SaveWithDialog(true, std::string()))) return;
+  const std::optional<std::string> chosen = services_.prompter.ChooseOpenFile(FileDialogRequest{
+      Msg().OpenFilter, UnitLibraryPath(editor_.state_.ProgDirPath), std::string()});
+  if (chosen) Load(*chosen);
+}
+
+bool FileCommands::Load(const std::string& path) {
+  EditorState& state = editor_.state_;
+  Work& work = editor_.work_;
+  EditorDisplay& display = editor_.display_;
+  const int32_t count = LoadLineFile(path, state.Options.Form(), services_.prompter, work);
+  if (count <= 0) {
+    display.DispAllLine();
+    return false;
+  }
+  // A curve waiting for its domain or a drag belongs to the work that was replaced.
+  editor_.mouse_.ResetMouse();
+  state.DragMode = 0;
+  display.ClearPanels();
+  editor_.view_.ListChanged();
+  display.DispAllLine();
+  state.CurTitle = work.Buffer().Lines().front();
+  state.CurFileName = path;
+  editor_.DispFileInfo(state.CurTitle, path, count);
+  state.NewFileFlag = false;
+  return true;
+}
+
+void FileCommands::OverWrite() {
+  EditorState& state = editor_.state_;
+  Work& work = editor_.work_;
+  if (work.Empty()) {
+    services_.prompter.Message(Msg().NoDataToSave);
+    return;
+  }
+  if (state.NewFileFlag) {
+    if (SaveAs() == SaveResult::Saved) state.NewFileFlag = false;
+    return;
+  }
+  const ShownFileInfo& shown = editor_.shown_;
+  if (SaveLineFile(shown.title, shown.filePath, work.BufferForSave(), services_.prompter)) {
+    work.MarkSaved();
+  }
+}
+
+SaveResult FileCommands::SaveAs() {
+  if (editor_.work_.Empty()) {
+    services_.prompter.Message(Msg().NoDataToSave);
+    return SaveResult::NotSaved;
+  }
+  const std::optional<std::string> title = services_.windows.AskUnitName(editor_.shown_.title);
+  if (!title) return SaveResult::Cancelled;
+  return SaveWithDialog(false, *title);
+}
