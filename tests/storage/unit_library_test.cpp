@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 
 #include "model/cp932.h"
+#include "storage/work_file.h"
+#include "support/core/sample_units.h"
+#include "support/core/scripted_prompter.h"
 #include "support/core/temp_folder.h"
 
 namespace {
@@ -74,6 +79,80 @@ TEST(ListUnits, NamesThatHaveNoShiftJisFormKeepTheirOwnName) {
 
 TEST(UnitLibraryPath, DataBesideTheProgram) {
   EXPECT_EQ(UnitLibraryPath("/home/teacher/mevrolin/"), "/home/teacher/mevrolin/DATA/");
+}
+
+// ---- The units shipped with the program ----
+
+std::string ShippedLibrary() { return UnitLibraryPath(MEVROLIN_SOURCE_DIR "/"); }
+
+// The shipped files are the writer's own output: each is written afresh and compared byte for
+// byte. With MEVROLIN_WRITE_SAMPLES set the shipped files themselves are rewritten.
+TEST(ShippedUnits, AreExactlyWhatTheWriterMakesOfThem) {
+  const bool rewrite = std::getenv("MEVROLIN_WRITE_SAMPLES") != nullptr;
+  TempFolder folder;
+  std::vector<std::string> names;
+  for (const SampleUnit& unit : SampleUnits()) {
+    DocumentBuffer buffer;
+    buffer.Reset("");
+    for (const TLineData& curve : unit.curves) buffer.AppendCurve(curve);
+    const std::string target = rewrite ? ShippedLibrary() + unit.fileName : folder / unit.fileName;
+    ScriptedPrompter prompter;
+    ASSERT_TRUE(SaveLineFile(ToCp932(unit.title), target, buffer, prompter));
+    EXPECT_EQ(TempFolder::Read(ShippedLibrary() + unit.fileName), TempFolder::Read(target))
+        << unit.fileName;
+    names.push_back(unit.fileName);
+  }
+  std::vector<std::string> shipped;
+  for (const auto& entry : std::filesystem::directory_iterator(ShippedLibrary())) {
+    shipped.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  std::sort(shipped.begin(), shipped.end());
+  EXPECT_EQ(shipped, names);
+}
+
+TEST(ShippedUnits, AreListedByTitleAndOpenAsTheirCurves) {
+  const std::vector<SampleUnit> samples = SampleUnits();
+  const std::vector<UnitEntry> listed = ListUnits(ShippedLibrary(), UnitMask::DrawingAndTest);
+  ASSERT_EQ(listed.size(), samples.size());
+  int drawings = 0;
+  int tests = 0;
+  for (std::size_t i = 0; i < samples.size(); ++i) {
+    const SampleUnit& unit = samples[i];
+    EXPECT_EQ(listed[i].fileName, unit.fileName);
+    EXPECT_EQ(FromCp932(listed[i].title), unit.title);
+    ScriptedPrompter prompter;
+    Work work;
+    ASSERT_EQ(
+        LoadLineFile(ShippedLibrary() + unit.fileName, EquationForm::Standard, prompter, work),
+        static_cast<int32_t>(unit.curves.size()))
+        << unit.fileName;
+    EXPECT_EQ(work.Curves(), unit.curves);
+    (MatchesMask(unit.fileName, UnitMask::TestOnly) ? tests : drawings) += 1;
+  }
+  EXPECT_GE(drawings, 4);
+  EXPECT_GE(tests, 3);
+}
+
+// A test unit can be practised on a plane from -12 to 12: whole curves only, and every
+// lattice point of every curve strictly inside it.
+TEST(ShippedUnits, TestUnitsHoldWholeCurvesWithinAPlaneOfTwelve) {
+  for (const UnitEntry& unit : ListUnits(ShippedLibrary(), UnitMask::TestOnly)) {
+    std::vector<std::string> scratch;
+    std::array<TLineData, kMaxLines + 1> questions{};
+    std::vector<std::string> items;
+    ScriptedPrompter prompter;
+    const int32_t count =
+        LoadPreviewFile(ShippedLibrary() + unit.fileName, prompter, scratch, questions, items);
+    EXPECT_GT(count, 0) << unit.fileName;
+    for (int32_t k = 0; k < count; ++k) {
+      const TLineData& q = questions[static_cast<std::size_t>(k)];
+      EXPECT_EQ(q.LMode, kModeWhole) << unit.fileName << " " << k;
+      const int32_t a = Teisuu(q);
+      EXPECT_NE(a, 0);
+      EXPECT_LE(std::abs(a), 11) << unit.fileName << " " << k;
+    }
+  }
 }
 
 }  // namespace
