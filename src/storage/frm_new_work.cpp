@@ -44,16 +44,17 @@ TfrmNewWork::TfrmNewWork(QWidget* parent)
   buttons->addWidget(btnCancel);
   layout->addLayout(buttons);
 
-  // Typed text goes to the form as CP932; a character that has none would become "?", which
-  // the form refuses rather than write another title than the one typed.
-  connect(edtTangen, &QLineEdit::textEdited, this, [this](const QString& text) {
+  // The edit's text goes to the form as CP932; a character that has none would become "?",
+  // which the form refuses rather than write another title than the one typed. A title taken
+  // from the list is put in as the form holds it, byte for byte.
+  connect(edtTangen, &QLineEdit::textChanged, this, [this](const QString& text) {
     const std::string cp932 = FromQString(text);
     const auto marks = static_cast<qsizetype>(std::count(cp932.begin(), cp932.end(), '?'));
     form_.Edit(cp932, marks != text.count(QLatin1Char('?')));
   });
   connect(lstTitle, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
     form_.TitleClick(lstTitle->row(item));
-    edtTangen->setText(ToQString(form_.UnitName()));
+    ShowUnitName();
   });
   connect(btnOK, &QPushButton::clicked, this, &TfrmNewWork::btnOKClick);
   connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -76,8 +77,13 @@ void TfrmNewWork::FormShow(const std::string& libraryPath, const std::string& sh
   form_.FormShow(libraryPath, shownTitle);
   lstTitle->clear();
   for (const UnitEntry& unit : form_.Units()) lstTitle->addItem(ToQString(unit.title));
-  edtTangen->setText(ToQString(form_.UnitName()));
+  ShowUnitName();
   edtTangen->setFocus();
+}
+
+void TfrmNewWork::ShowUnitName() {
+  const QSignalBlocker quiet(edtTangen);
+  edtTangen->setText(ToQString(form_.UnitName()));
 }
 
 void TfrmNewWork::btnOKClick() {

@@ -30,6 +30,8 @@ class TfrmNewWork : public QDialog {
  private:
   void FormShow(const std::string& libraryPath, const std::string& shownTitle);
   void btnOKClick();
+  // The form's unit name in the edit, without passing it back through the conversion.
+  void ShowUnitName();
 
   NewWorkForm form_;
   Prompter* prompter_ = nullptr;

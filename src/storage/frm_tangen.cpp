@@ -15,6 +15,7 @@ TfrmTangen::TfrmTangen(QWidget* parent)
       lblNline(new QLabel(this)),
       memFile(new QPlainTextEdit(this)) {
   SetUpForm(*this, "frmTangen", "単元の内容");
+  resize(480, 600);
   lblTangen->setObjectName("lblTangen");
   lblFileName->setObjectName("lblFileName");
   lblNline->setObjectName("lblNline");

@@ -47,7 +47,9 @@ TfrmTangenOpen::TfrmTangenOpen(QWidget* parent, WindowHost& windows, const Plane
   listFont.setPixelSize(16);
   lstShiki->setFont(listFont);
   imgCood->SetCanvas(&planeCanvas_);
-  btnOK->setAutoDefault(false);
+  // Enter means OK; the title list does not take the focus at show, where it would choose its
+  // first title by itself.
+  btnOK->setDefault(true);
   btnCancel->setAutoDefault(false);
   btnRecord->setAutoDefault(false);
 
@@ -80,9 +82,8 @@ void TfrmTangenOpen::FormShow(bool openForEdit, const std::string& libraryPath,
   lstTitle->clear();
   for (const UnitEntry& unit : form_.Units()) lstTitle->addItem(ToQString(unit.title));
   lstTitle->setCurrentRow(-1);
-  lstTitle->setFocus();
+  btnOK->setFocus();
   ShowPreview();
-  PlaceControls();
 }
 
 void TfrmTangenOpen::lstTitleClick(int row) {

@@ -1,0 +1,85 @@
+#include "storage/frm_tangen.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QTest>
+#include <QTextCursor>
+
+#include "app/frm_program.h"
+#include "model/cp932.h"
+#include "support/core/scripted_prompter.h"
+#include "support/gui/modal.h"
+
+namespace {
+
+class UnitContentsWindowTest : public ::testing::Test {
+ protected:
+  UnitContentsWindowTest() : program(&prompter) {
+    program.frmMain.show();
+    (void)QTest::qWaitForWindowExposed(&program.frmMain);
+    prompter.files = {MEVROLIN_SOURCE_DIR "/DATA/03_compare_a.mvr"};
+    program.frmMain.findChild<QAction*>("mnuOpenFile")->trigger();
+  }
+
+  // Shows the view, lets the user act on the memo, then presses 戻る.
+  void EditAndReturn(const std::function<void(QPlainTextEdit&)>& edit) {
+    WhenModal(&view(), [&] {
+      edit(*view().memFile);
+      view().findChild<QPushButton*>("btnReturn")->click();
+    });
+    program.frmMain.findChild<QAction*>("mnuShowTangen")->trigger();
+  }
+
+  TfrmTangen& view() { return program.frmTangen; }
+  const Work& work() { return program.frmMain.editor().OpenWork(); }
+
+  ScriptedPrompter prompter;
+  TProgram program;
+};
+
+TEST_F(UnitContentsWindowTest, ShowsTheWorksLinesAndLabels) {
+  ASSERT_EQ(work().Count(), 5);
+  EditAndReturn([&](QPlainTextEdit& memo) {
+    EXPECT_EQ(memo.toPlainText().split('\n').size(), 26);
+    EXPECT_EQ(memo.toPlainText().split('\n').front(), QString::fromUtf8("比例定数ａとグラフの形"));
+    EXPECT_EQ(view().lblNline->text(), "5");
+    EXPECT_EQ(view().lblTangen->text(), QString::fromUtf8("比例定数ａとグラフの形"));
+  });
+  EXPECT_TRUE(work().DataSaved());  // looked at, not edited: nothing changes
+  EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(UnitContentsWindowTest, DeletedCurveLinesTakeTheCurveAwayEverywhere) {
+  EditAndReturn([](QPlainTextEdit& memo) {
+    // The last curve's five lines, y = -4/x, go.
+    QTextCursor cursor(memo.document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.movePosition(QTextCursor::Up, QTextCursor::KeepAnchor, 5);
+    cursor.movePosition(QTextCursor::EndOfLine, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    cursor.deletePreviousChar();
+  });
+  ASSERT_EQ(work().Count(), 4);
+  EXPECT_EQ(work().ListItems().back(), "y = 16/x");
+  EXPECT_EQ(program.frmMain.lstShiki->count(), 4);
+  EXPECT_EQ(view().lblNline->text(), "4");
+  EXPECT_FALSE(work().DataSaved());
+  EXPECT_EQ(work().Buffer().Size(), 21u);
+}
+
+TEST_F(UnitContentsWindowTest, TextTheReaderRefusesIsReportedAndChangesNothing) {
+  const std::vector<std::string> before = work().Buffer().Lines();
+  EditAndReturn([](QPlainTextEdit& memo) {
+    memo.moveCursor(QTextCursor::End);
+    QTest::keyClick(&memo, Qt::Key_Return);
+    TypeText(&memo, "x");
+  });
+  EXPECT_EQ(prompter.messages, std::vector<std::string>{"データの構造が違います。"});
+  EXPECT_EQ(work().Buffer().Lines(), before);
+  EXPECT_TRUE(work().DataSaved());
+  // Shown again, the memo holds the work's lines, not the refused text.
+  EditAndReturn([](QPlainTextEdit& memo) { EXPECT_FALSE(memo.toPlainText().endsWith("x")); });
+}
+
+}  // namespace
