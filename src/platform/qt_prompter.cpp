@@ -8,6 +8,7 @@
 
 #include "platform/qt_canvas.h"
 #include "platform/qt_text.h"
+#include "storage/help_file.h"
 
 QString QtFileFilter(const std::string& cp932Filter) {
   const QStringList parts = ToQString(cp932Filter).split('|');
@@ -40,10 +41,14 @@ std::optional<int32_t> QtPrompter::ChooseColor(int32_t initial) {
 }
 
 std::optional<std::string> QtPrompter::ChooseOpenFile(const FileDialogRequest& request) {
-  const QString chosen = QFileDialog::getOpenFileName(
-      parent_, QString(), FromNativePath(request.folder), QtFileFilter(request.filter));
-  if (chosen.isEmpty()) return std::nullopt;
-  return ToNativePath(chosen);
+  QFileDialog dialog(parent_, QString(), FromNativePath(request.folder),
+                     QtFileFilter(request.filter));
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  // F1 in the dialog asks for the open dialog's own help topic.
+  dialog.setProperty("helpTopic", kHelpOpenDialog);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return ToNativePath(dialog.selectedFiles().front());
 }
 
 std::optional<std::string> QtPrompter::ChooseSaveFile(const FileDialogRequest& request) {
