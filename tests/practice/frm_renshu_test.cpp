@@ -49,7 +49,9 @@ class ModalScript {
   };
 
   void Schedule() {
-    QTimer::singleShot(5, qApp, [this] { Next(); });
+    // Bound to an object of the script's own, so that a step still pending when the test ends
+    // dies with the script instead of running in a later test.
+    QTimer::singleShot(5, &context_, [this] { Next(); });
   }
 
   void Next() {
@@ -81,6 +83,7 @@ class ModalScript {
   }
 
   std::deque<Step> steps_;
+  QObject context_;
   int waits_ = 0;
   bool failed_ = false;
 };
