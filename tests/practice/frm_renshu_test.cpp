@@ -24,69 +24,11 @@
 #include "storage/work_file.h"
 #include "support/core/scripted_prompter.h"
 #include "support/core/temp_folder.h"
+#include "support/gui/modal.h"
 #include "support/gui/pixels.h"
 #include "support/gui/qt_print.h"
 
 namespace {
-
-// Runs each step when its window is the active modal one. The next step is scheduled before a
-// step acts, so that it also runs inside a dialog the step opens.
-class ModalScript {
- public:
-  using Action = std::function<void(QWidget*)>;
-
-  ModalScript& Then(const char* window, Action action) {
-    steps_.push_back({window, std::move(action)});
-    return *this;
-  }
-  void Start() { Schedule(); }
-  bool Done() const { return steps_.empty() && !failed_; }
-
- private:
-  struct Step {
-    QString window;
-    Action action;
-  };
-
-  void Schedule() {
-    // Bound to an object of the script's own, so that a step still pending when the test ends
-    // dies with the script instead of running in a later test.
-    QTimer::singleShot(5, &context_, [this] { Next(); });
-  }
-
-  void Next() {
-    if (steps_.empty()) return;
-    QWidget* active = QApplication::activeModalWidget();
-    if (active == nullptr || active->objectName() != steps_.front().window) {
-      if (++waits_ < 600) {
-        Schedule();
-        return;
-      }
-      ADD_FAILURE() << "no window " << steps_.front().window.toStdString() << " came up";
-      failed_ = true;
-      steps_.clear();
-      CloseEverything();
-      return;
-    }
-    waits_ = 0;
-    Step step = std::move(steps_.front());
-    steps_.pop_front();
-    Schedule();
-    step.action(active);
-  }
-
-  static void CloseEverything() {
-    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-      dialog->reject();
-      QTimer::singleShot(5, qApp, &ModalScript::CloseEverything);
-    }
-  }
-
-  std::deque<Step> steps_;
-  QObject context_;
-  int waits_ = 0;
-  bool failed_ = false;
-};
 
 class FixedClock : public Clock {
  public:
