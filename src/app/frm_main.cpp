@@ -22,8 +22,6 @@ namespace {
 constexpr int kListRowHeight = 19;
 constexpr int kListTextColumns = 38;  // bytes, padded so the rest of the row is overwritten
 
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
-
 }  // namespace
 
 // Draws the graph list's rows: a line sample and the equation.

@@ -11,14 +11,9 @@
 #include <optional>
 
 #include "app/frm_main.h"
+#include "platform/form_setup.h"
 #include "platform/qt_text.h"
 #include "storage/help_file.h"
-
-namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
-
-}  // namespace
 
 void TfrmMain::CreateMenus() {
   auto menu = [this](const char* name, const char* caption, int32_t helpTopic) {
@@ -161,10 +156,7 @@ void TfrmMain::CreateCommandButtons() {
   connect(btnLocked, &QToolButton::clicked, this, &TfrmMain::btnLockedClick);
 
   auto push = [this](const char* name, const char* caption, int px, int width) {
-    auto* b = new QPushButton(U(caption), grpSettei);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(px, 48, width, 24);
-    return b;
+    return AddButton(grpSettei, name, caption, {px, 48, width, 24});
   };
   btnHyoujun = push("btnHyoujun", "標準形", 8, 80);
   btnIppan = push("btnIppan", "一般形", 92, 80);

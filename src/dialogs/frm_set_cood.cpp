@@ -13,12 +13,6 @@
 #include "platform/form_setup.h"
 #include "platform/qt_text.h"
 
-namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
-
-}  // namespace
-
 TfrmSetCood::TfrmSetCood(QWidget* parent, const char* objectName, PlaneSettings& settings,
                          SettingsStore& store, Prompter& prompter, int32_t maxCoodSize)
     : QDialog(parent),

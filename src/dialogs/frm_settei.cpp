@@ -5,10 +5,9 @@
 #include <QRadioButton>
 
 #include "platform/form_setup.h"
+#include "platform/qt_text.h"
 
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 constexpr const char* kSegmentCaption = "線分の変域";
 constexpr const char* kHalfLineCaption = "半直線の変域";
@@ -69,9 +68,7 @@ void TfrmSettei::FormCreate() {
           "rbtHanHeniki", 0, {"≦", "＜"}, &LineKindForm::HanchokusenClick);
 
   auto button = [this](QPushButton*& b, const char* name, const char* caption, int left) {
-    b = new QPushButton(U(caption), this);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(left, 290, 84, 28);
+    b = AddButton(this, name, caption, {left, 290, 84, 28});
     b->setAutoDefault(false);
   };
   button(btnOK, "btnOK", "OK", 8);

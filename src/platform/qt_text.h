@@ -6,6 +6,8 @@
 #include <string>
 
 QString ToQString(const std::string& cp932);
+// A caption or message written in the source (UTF-8).
+inline QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 std::string FromQString(const QString& text);
 
 QString FromNativePath(const std::string& path);

@@ -11,8 +11,6 @@
 
 namespace {
 
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
-
 constexpr int kRetry = 1;
 constexpr int kGiveUp = 2;
 
@@ -30,24 +28,10 @@ TfrmAyamari::TfrmAyamari(QWidget* parent) : QDialog(parent) {
   Image1->setPixmap(QPixmap(QString::fromLatin1(":/practice/cross.xpm")));
   Image1->setGeometry(14, 16, 33, 33);
 
-  edtMess = new QLineEdit(this);
-  edtMess->setObjectName("edtMess");
-  edtMess->setReadOnly(true);
-  edtMess->setFocusPolicy(Qt::NoFocus);
-  QFont font = edtMess->font();
-  font.setPixelSize(18);
-  edtMess->setFont(font);
-  edtMess->setGeometry(58, 14, 306, 38);
-
-  auto button = [this](const char* name, const char* caption, int left, int width) {
-    auto* b = new QPushButton(U(caption), this);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(left, 76, width, 34);
-    return b;
-  };
-  btnTeisei = button("btnTeisei", "訂正する", 14, 96);
-  btnGiveup = button("btnGiveup", "正解を表示する", 118, 140);
-  btnCancel = button("btnCancel", "中止", 266, 96);
+  edtMess = AddMessageLine(this, "edtMess", 18, {58, 14, 306, 38});
+  btnTeisei = AddButton(this, "btnTeisei", "訂正する", {14, 76, 96, 34});
+  btnGiveup = AddButton(this, "btnGiveup", "正解を表示する", {118, 76, 140, 34});
+  btnCancel = AddButton(this, "btnCancel", "中止", {266, 76, 96, 34});
   connect(btnTeisei, &QPushButton::clicked, this, [this] { done(kRetry); });
   connect(btnGiveup, &QPushButton::clicked, this, [this] { done(kGiveUp); });
   connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);

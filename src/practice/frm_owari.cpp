@@ -9,8 +9,6 @@
 
 namespace {
 
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
-
 constexpr int kRetry = 1;
 constexpr int kReview = 2;
 
@@ -20,25 +18,12 @@ TfrmOwari::TfrmOwari(QWidget* parent) : QDialog(parent) {
   SetUpForm(*this, "frmOwari", "練習終わり");
   setFixedSize(420, 130);
 
-  edtMess = new QLineEdit(U("　　　　練習を終わります"), this);
-  edtMess->setObjectName("edtMess");
-  edtMess->setReadOnly(true);
-  edtMess->setFocusPolicy(Qt::NoFocus);
-  QFont font = edtMess->font();
-  font.setPixelSize(18);
-  edtMess->setFont(font);
-  edtMess->setGeometry(14, 14, 392, 38);
-
-  auto button = [this](const char* name, const char* caption, int left, int width) {
-    auto* b = new QPushButton(U(caption), this);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(left, 76, width, 34);
-    return b;
-  };
-  btnRetry = button("btnRetry", "もう一度やる", 14, 100);
-  btnFukushu = button("btnFukushu", "間違った所を復習", 118, 130);
-  btnEnd = button("btnEnd", "終了", 252, 70);
-  btnShowRecord = button("btnShowRecord", "記録を見る", 326, 80);
+  edtMess = AddMessageLine(this, "edtMess", 18, {14, 14, 392, 38});
+  edtMess->setText(U("　　　　練習を終わります"));
+  btnRetry = AddButton(this, "btnRetry", "もう一度やる", {14, 76, 100, 34});
+  btnFukushu = AddButton(this, "btnFukushu", "間違った所を復習", {118, 76, 130, 34});
+  btnEnd = AddButton(this, "btnEnd", "終了", {252, 76, 70, 34});
+  btnShowRecord = AddButton(this, "btnShowRecord", "記録を見る", {326, 76, 80, 34});
   connect(btnRetry, &QPushButton::clicked, this, [this] { done(kRetry); });
   connect(btnFukushu, &QPushButton::clicked, this, [this] { done(kReview); });
   connect(btnEnd, &QPushButton::clicked, this, &QDialog::reject);

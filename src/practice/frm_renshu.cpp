@@ -14,8 +14,6 @@
 
 namespace {
 
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
-
 // Where the parts of the window go; the plane is put right of them, at the question's height.
 constexpr int kLeft = 24;
 constexpr int kShikiTop = 56;
@@ -91,10 +89,8 @@ TfrmRenshu::TfrmRenshu(QWidget* parent, PracticeDialogs& dialogs, Prompter& prom
   edtCood->setGeometry(kButtonsLeft, kShikiTop, 100, 26);
 
   auto button = [this](const char* name, const char* caption, int top) {
-    auto* b = new QPushButton(U(caption), this);
-    b->setObjectName(QString::fromLatin1(name));
+    QPushButton* b = AddButton(this, name, caption, {kButtonsLeft, top, 96, 32});
     b->setAutoDefault(false);
-    b->setGeometry(kButtonsLeft, top, 96, 32);
     return b;
   };
   Button1 = button("Button1", "ヒント", kAnsTop);

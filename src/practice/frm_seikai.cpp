@@ -8,10 +8,9 @@
 #include "platform/form_setup.h"
 #include "platform/program_resources.h"
 #include "platform/qt_canvas.h"
+#include "platform/qt_text.h"
 
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 constexpr int kNext = 1;
 
@@ -37,23 +36,12 @@ TfrmSeikai::TfrmSeikai(QWidget* parent) : QDialog(parent) {
   Image2->setPixmap(star);
   Image2->setGeometry(275, 18, 33, 33);
 
-  Edit1 = new QLineEdit(U("★★正解です★★"), this);
-  Edit1->setObjectName("Edit1");
-  Edit1->setReadOnly(true);
-  Edit1->setFocusPolicy(Qt::NoFocus);
+  Edit1 = AddMessageLine(this, "Edit1", 27, {52, 12, 216, 44});
+  Edit1->setText(U("★★正解です★★"));
   Edit1->setAlignment(Qt::AlignCenter);
-  QFont big = Edit1->font();
-  big.setPixelSize(27);
-  Edit1->setFont(big);
-  Edit1->setGeometry(52, 12, 216, 44);
-
-  btnNext = new QPushButton(U("次の問題"), this);
-  btnNext->setObjectName("btnNext");
-  btnNext->setGeometry(48, 76, 104, 34);
+  btnNext = AddButton(this, "btnNext", "次の問題", {48, 76, 104, 34});
   btnNext->setDefault(true);
-  btnCancel = new QPushButton(U("中止"), this);
-  btnCancel->setObjectName("btnCancel");
-  btnCancel->setGeometry(168, 76, 104, 34);
+  btnCancel = AddButton(this, "btnCancel", "中止", {168, 76, 104, 34});
   connect(btnNext, &QPushButton::clicked, this, [this] { done(kNext); });
   connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }

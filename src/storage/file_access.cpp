@@ -9,28 +9,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "storage/file_descriptor.h"
+
 namespace {
-
-// Closes a descriptor when it goes out of scope.
-class Fd {
- public:
-  explicit Fd(int fd) : fd_(fd) {}
-  ~Fd() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Fd(const Fd&) = delete;
-  Fd& operator=(const Fd&) = delete;
-  int get() const { return fd_; }
-  // Closes now and reports whether the close succeeded (a failed close can lose written data).
-  bool Close() {
-    const int fd = fd_;
-    fd_ = -1;
-    return fd < 0 || ::close(fd) == 0;
-  }
-
- private:
-  int fd_;
-};
 
 // Opens a regular file for reading. O_NONBLOCK keeps a named pipe from blocking the open; it
 // has no effect on reading a regular file.
@@ -114,7 +95,7 @@ bool ReadFromDescriptor(int fd, std::size_t maxBytes, std::string& out) {
 
 ReadStatus ReadWholeFile(const std::string& path, std::string& bytes, std::size_t maxBytes) {
   struct stat info {};
-  Fd fd(OpenRegularForReading(path, info));
+  FileDescriptor fd(OpenRegularForReading(path, info));
   if (fd.get() < 0) return ReadStatus::CannotOpen;
   if (info.st_size < 0 || static_cast<std::size_t>(info.st_size) > maxBytes) {
     return ReadStatus::TooLarge;
@@ -129,7 +110,7 @@ ReadStatus ReadWholeFile(const std::string& path, std::string& bytes, std::size_
 
 bool ReadFirstLine(const std::string& path, std::string& line, std::size_t maxBytes) {
   struct stat info {};
-  Fd fd(OpenRegularForReading(path, info));
+  FileDescriptor fd(OpenRegularForReading(path, info));
   if (fd.get() < 0) return false;
   std::string data;
   if (!ReadFromDescriptor(fd.get(), maxBytes, data)) return false;
@@ -158,7 +139,7 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
   const fs::path folder = target.parent_path();
   // A short fixed stem: the temporary name must fit even when the file name is long.
   std::string temp = (folder / ".mvrsave.XXXXXX").string();
-  Fd fd(::mkstemp(temp.data()));
+  FileDescriptor fd(::mkstemp(temp.data()));
   if (fd.get() < 0) return false;
   const bool written = ::fchmod(fd.get(), mode) == 0 && WriteAll(fd.get(), bytes) &&
                        ::fsync(fd.get()) == 0 && fd.Close();

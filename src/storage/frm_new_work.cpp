@@ -10,8 +10,6 @@
 
 namespace {
 
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
-
 constexpr int kWidth = 360;
 constexpr int kHeight = 340;
 

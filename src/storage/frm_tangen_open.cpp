@@ -8,8 +8,6 @@
 
 namespace {
 
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
-
 // The left column: the title list above the preview list.
 constexpr int kMargin = 12;
 constexpr int kColumnWidth = 372;

@@ -8,27 +8,9 @@
 #include <cerrno>
 
 #include "storage/file_access.h"
+#include "storage/file_descriptor.h"
 
 namespace {
-
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-  int Release() {
-    const int fd = fd_;
-    fd_ = -1;
-    return fd;
-  }
-
- private:
-  int fd_;
-};
 
 // Reads the open regular file whole; false when it is larger than maxBytes or a read fails.
 bool ReadOpenFile(int fd, const struct stat& info, std::size_t maxBytes, std::string& bytes) {
@@ -49,7 +31,7 @@ int OpenLocked(const std::string& path, struct stat& info) {
     // lock; O_NONBLOCK keeps a named pipe in the file's place from blocking.
     const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0) return -1;
-    Descriptor opened(fd);
+    FileDescriptor opened(fd);
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return -1;
     int locked;
     do {
@@ -73,7 +55,7 @@ int OpenLocked(const std::string& path, struct stat& info) {
 SharedReadStatus ReadSharedFile(const std::string& path, std::string& bytes, std::size_t maxBytes) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return errno == ENOENT ? SharedReadStatus::Missing : SharedReadStatus::Failed;
-  Descriptor file(fd);
+  FileDescriptor file(fd);
   struct stat info {};
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return SharedReadStatus::Failed;
   return ReadOpenFile(fd, info, maxBytes, bytes) ? SharedReadStatus::Ok : SharedReadStatus::Failed;
@@ -82,7 +64,7 @@ SharedReadStatus ReadSharedFile(const std::string& path, std::string& bytes, std
 bool UpdateSharedFile(const std::string& path, std::size_t maxBytes,
                       const std::function<SharedChange(std::string& bytes)>& change) {
   struct stat info {};
-  Descriptor lock(OpenLocked(path, info));
+  FileDescriptor lock(OpenLocked(path, info));
   if (lock.get() < 0) return false;
   std::string bytes;
   if (!ReadOpenFile(lock.get(), info, maxBytes, bytes)) return false;

@@ -1,6 +1,7 @@
 // 座標面の設定 driven through its own buttons, edits and spins, with the main window showing
 // the plane it edits (a 1024 × 768 screen: the largest plane is 544 pixels).
 #include "dialogs/frm_set_cood.h"
+#include "platform/qt_text.h"
 
 #include <gtest/gtest.h>
 
@@ -21,8 +22,6 @@
 #include "support/gui/qt_print.h"
 
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 class PlaneSettingsWindowTest : public ::testing::Test {
  protected:

@@ -1,5 +1,6 @@
 // 線の種類 driven through its radio buttons and buttons, opened from the main window's menu.
 #include "dialogs/frm_settei.h"
+#include "platform/qt_text.h"
 
 #include <gtest/gtest.h>
 
@@ -17,8 +18,6 @@
 #include "support/gui/qt_print.h"
 
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 class LineKindWindowTest : public ::testing::Test {
  protected:

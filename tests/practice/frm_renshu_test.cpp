@@ -51,8 +51,6 @@ void Hover(QWidget* widget, const QPoint& at) {
 }
 
 std::string C(const char* utf8) { return ToCp932(utf8); }
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
-
 TLineData WholeCurve(int32_t x1, int32_t y1, int32_t color) {
   TLineData line;
   line.LWidth = 1;

@@ -7,13 +7,12 @@
 #include <filesystem>
 
 #include "model/cp932.h"
+#include "platform/qt_text.h"
 #include "support/core/scripted_prompter.h"
 #include "support/core/temp_folder.h"
 #include "support/gui/qt_print.h"
 
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 class RecordsWindowTest : public ::testing::Test {
  protected:
