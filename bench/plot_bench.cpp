@@ -66,22 +66,46 @@ void FullRedraw(QtCanvas& canvas, PlotWork& w) {
   canvas.SetPenMode(PenMode::NotXor);
 }
 
-// Collects the line runs a redraw paints, to replay them as the floor.
+// Collects the line runs a drawing paints, each with the pen it was drawn with, to replay them
+// straight with QPainter as the floor.
 class RunCollector : public QtCanvas {
  public:
   using QtCanvas::QtCanvas;
-  std::vector<QPolygon> runs;
+  struct Run {
+    QPolygon points;
+    QPen pen;
+  };
+  std::vector<Run> runs;
+  void SetPenColor(TColor color) override {
+    pen_.setColor(ToQColor(color));
+    QtCanvas::SetPenColor(color);
+  }
+  void SetPenWidth(int32_t width) override {
+    pen_.setWidth(width);
+    QtCanvas::SetPenWidth(width);
+  }
   void MoveTo(int32_t x, int32_t y) override {
-    runs.emplace_back();
-    runs.back() << QPoint(x, y);
+    runs.push_back({QPolygon(), pen_});
+    runs.back().points << QPoint(x, y);
     QtCanvas::MoveTo(x, y);
   }
   void LineTo(int32_t x, int32_t y) override {
-    if (runs.empty()) runs.emplace_back();
-    runs.back() << QPoint(x, y);
+    if (runs.empty()) runs.push_back({QPolygon(), pen_});
+    runs.back().points << QPoint(x, y);
     QtCanvas::LineTo(x, y);
   }
+
+ private:
+  QPen pen_{QColor(Qt::black), 1, Qt::SolidLine, Qt::FlatCap};
 };
+
+// The runs painted straight, with their own pens.
+void PaintRuns(QPainter& p, const std::vector<RunCollector::Run>& runs) {
+  for (const RunCollector::Run& run : runs) {
+    p.setPen(run.pen);
+    p.drawPolyline(run.points);
+  }
+}
 
 void BM_FullRedraw(benchmark::State& bench) {
   EnsureApplication();
@@ -100,13 +124,12 @@ void BM_FullRedrawFloor(benchmark::State& bench) {
   RunCollector collector(kPlaneSize, kPlaneSize);
   FullRedraw(collector, w);
   int64_t segments = 0;
-  for (const QPolygon& run : collector.runs) segments += std::max<int64_t>(run.size() - 1, 0);
+  for (const auto& run : collector.runs) segments += std::max<int64_t>(run.points.size() - 1, 0);
   QImage image(kPlaneSize, kPlaneSize, QImage::Format_RGB32);
   for (auto _ : bench) {
     QPainter p(&image);
     p.fillRect(image.rect(), Qt::white);
-    p.setPen(QPen(Qt::blue, 1, Qt::SolidLine, Qt::FlatCap));
-    for (const QPolygon& run : collector.runs) p.drawPolyline(run);
+    PaintRuns(p, collector.runs);
     p.end();
     benchmark::DoNotOptimize(image.constBits());
   }
@@ -137,6 +160,35 @@ void BM_RubberBandStep(benchmark::State& bench) {
   }
 }
 BENCHMARK(BM_RubberBandStep)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly();
+
+// The floor of a drag step: the same curve's runs painted twice in not-xor, with their pens.
+void BM_RubberBandStepFloor(benchmark::State& bench) {
+  EnsureApplication();
+  PlotWork w = MakeWork();
+  RunCollector collector(kPlaneSize, kPlaneSize);
+  const PlaneGeometry g = ComputePlaneGeometry(w.settings, w.settings, w.state.MaxCoodSize);
+  TLineData dragged = w.curves[0];
+  dragged.X1 = 2;
+  dragged.Y1 = 3;
+  w.state.DragMode = 2;
+  collector.SetPenMode(PenMode::NotXor);
+  DrawLine(collector, g, dragged, true, w.state);
+  QtCanvas canvas(kPlaneSize, kPlaneSize);
+  FullRedraw(canvas, w);
+  QImage& image = canvas.Image();
+  for (auto _ : bench) {
+    QPainter p(&image);
+    p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+    PaintRuns(p, collector.runs);
+    PaintRuns(p, collector.runs);
+    p.end();
+    benchmark::DoNotOptimize(image.constBits());
+  }
+}
+BENCHMARK(BM_RubberBandStepFloor)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(10)
     ->ReportAggregatesOnly();
