@@ -28,7 +28,7 @@ class NullView : public EditorView {
 
 class NullServices : public HoldWait, public Clipboard, public WindowHost {
  public:
-  void ProcessEvents(int32_t) override {}
+  void WaitFor(int32_t, const std::function<bool()>&) override {}
   void PutImage(const Canvas&) override {}
   bool DrawImageOn(Canvas&) override { return false; }
   void Show(ProgramWindow) override {}

@@ -28,10 +28,11 @@ PlaneMouse::PlaneMouse(EditorState& state, Work& work, EditorDisplay& display, E
 void PlaneMouse::MouseDown(MouseButton button, int32_t px, int32_t py) {
   state_.LastButton = button;
   state_.ButtonHeld = true;
-  // While the wait lets the release through, no drop may happen.
+  // While the wait lets the release through, no drop may happen. A press still held after
+  // 300 ms is a held press; a release ends the wait at once, so a click acts at once.
   const int32_t dragMode = state_.DragMode;
   state_.DragMode = 0;
-  for (int32_t step = 0; step < 3 && state_.ButtonHeld; ++step) wait_.ProcessEvents(100);
+  wait_.WaitFor(300, [this] { return !state_.ButtonHeld; });
   state_.DragMode = dragMode;
 
   if (button == MouseButton::Left) {

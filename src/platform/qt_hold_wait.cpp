@@ -2,13 +2,15 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QThread>
+#include <QTimer>
 
-void QtHoldWait::ProcessEvents(int32_t milliseconds) {
-  QElapsedTimer timer;
-  timer.start();
-  while (timer.elapsed() < milliseconds) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    QThread::msleep(5);
+void QtHoldWait::WaitFor(int32_t milliseconds, const std::function<bool()>& finished) {
+  QElapsedTimer elapsed;
+  elapsed.start();
+  // A ticking timer lets the wait below return when no other event comes.
+  QTimer tick;
+  tick.start(5);
+  while (!finished() && elapsed.elapsed() < milliseconds) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
   }
 }

@@ -5,5 +5,5 @@
 
 class QtHoldWait : public HoldWait {
  public:
-  void ProcessEvents(int32_t milliseconds) override;
+  void WaitFor(int32_t milliseconds, const std::function<bool()>& finished) override;
 };

@@ -3,10 +3,12 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 class HoldWait {
  public:
   virtual ~HoldWait() = default;
-  // Lets pending events run for about this many milliseconds.
-  virtual void ProcessEvents(int32_t milliseconds) = 0;
+  // Lets pending events run for at most this many milliseconds, and returns as soon as finished
+  // holds after an event has run (a click ends with its release, not with the time).
+  virtual void WaitFor(int32_t milliseconds, const std::function<bool()>& finished) = 0;
 };

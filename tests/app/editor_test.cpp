@@ -39,7 +39,7 @@ class FakeWait : public HoldWait {
  public:
   std::function<void()> duringWait;  // runs inside the press-and-hold wait
 
-  void ProcessEvents(int32_t) override {
+  void WaitFor(int32_t, const std::function<bool()>&) override {
     if (duringWait) {
       auto hook = std::move(duringWait);
       duringWait = nullptr;

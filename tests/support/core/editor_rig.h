@@ -29,7 +29,7 @@ class RigView : public EditorView {
 class RigWait : public HoldWait {
  public:
   std::function<void()> duringWait;  // runs once inside the press-and-hold wait
-  void ProcessEvents(int32_t) override {
+  void WaitFor(int32_t, const std::function<bool()>&) override {
     if (duringWait) std::exchange(duringWait, nullptr)();
   }
 };
