@@ -13,40 +13,67 @@
 #include "storage/unit_library.h"
 #include "storage/work_file.h"
 
-TProgram::TProgram(Prompter* prompter) : frmMain(prompter, *this, planeSettings) {
-  // The unit contents view follows the open work's title, file name and count.
-  QObject::connect(&frmMain, &TfrmMain::FileInfoShown, &frmTangen, &TfrmTangen::ShowFileInfo);
-  const ShownFileInfo& shown = frmMain.editor().ShownFile();
-  frmTangen.ShowFileInfo(ToQString(shown.title), FromNativePath(shown.filePath), shown.count);
-  // The settings windows redraw the main window through its editor.
+TProgram::TProgram(Prompter* prompter)
+    : frmMain(prompter, *this, planeSettings),
+      frmSettei([this] {
+        auto window = Build<TfrmSettei>(kHelpSettingsMenu);
+        // The line-kind window redraws the main window and hands its choice to the editor.
+        Editor& editor = frmMain.editor();
+        QObject::connect(window.get(), &TfrmSettei::TestClicked, &frmMain,
+                         [&editor] { editor.Display().DispAllLine(); });
+        QObject::connect(window.get(), &TfrmSettei::LineKindChosen, &frmMain,
+                         [&editor](const LineKind& kind) { editor.Options().SetLineKind(kind); });
+        return window;
+      }),
+      frmNewWork([this] { return Build<TfrmNewWork>(kHelpFileMenu); }),
+      frmVersion([this] { return Build<TfrmVersion>(kHelpContents); }),
+      frmRenshu([this] {
+        auto window = Build<TfrmRenshu>(kHelpRunMenu, *this, frmMain.prompter(), clock);
+        window->UseRecordWriter(RecordRun);
+        return window;
+      }),
+      frmSeikai([this] { return PlacedBelowTheRecords(Build<TfrmSeikai>(kHelpRunMenu)); }),
+      frmAyamari([this] { return PlacedBelowTheRecords(Build<TfrmAyamari>(kHelpRunMenu)); }),
+      frmTangen([this] {
+        auto window = Build<TfrmTangen>(kHelpDisplayMenu);
+        // The unit contents view follows the open work's title, file name and count.
+        QObject::connect(&frmMain, &TfrmMain::FileInfoShown, window.get(),
+                         &TfrmTangen::ShowFileInfo);
+        const ShownFileInfo& shown = frmMain.editor().ShownFile();
+        window->ShowFileInfo(ToQString(shown.title), FromNativePath(shown.filePath), shown.count);
+        return window;
+      }),
+      frmOwari([this] {
+        auto window = PlacedBelowTheRecords(Build<TfrmOwari>(kHelpRunMenu));
+        QObject::connect(window.get(), &TfrmOwari::ShowRecordRequested, window.get(),
+                         [this] { Show(ProgramWindow::Records); });
+        return window;
+      }),
+      frmKiroku([this] {
+        return Build<TfrmKiroku>(kHelpDisplayMenu, frmMain.prompter(),
+                                 frmMain.editor().State().ProgDirPath);
+      }),
+      frmPrint([this] { return Build<TfrmPrint>(kHelpFileMenu, clock, frmMain.prompter()); }),
+      frmTangenOpen([this] {
+        return Build<TfrmTangenOpen>(kHelpFileMenu, *this, planeSettings2, planeSettings);
+      }),
+      frmHelp([this] { return std::make_unique<THelpWindow>(&frmMain); }) {
+  // The main plane redraws with every accepted change of its settings.
   Editor& editor = frmMain.editor();
   QObject::connect(&frmSetCood, &TfrmSetCood::PlaneChanged, &frmMain,
                    [&editor] { editor.Display().DispAllLine(); });
-  QObject::connect(&frmSettei, &TfrmSettei::TestClicked, &frmMain,
-                   [&editor] { editor.Display().DispAllLine(); });
-  QObject::connect(&frmSettei, &TfrmSettei::LineKindChosen, &frmMain,
-                   [&editor](const LineKind& kind) { editor.Options().SetLineKind(kind); });
+  frmSetCood.setProperty("helpTopic", kHelpSettingsMenu);
+  frmSetCood2.setProperty("helpTopic", kHelpSettingsMenu);
   // F1 anywhere asks the main window's help for the topic of the window it was pressed in.
   qApp->installEventFilter(&frmMain);
-  const std::pair<QWidget*, int32_t> topics[] = {
-      {&frmSettei, kHelpSettingsMenu},  {&frmNewWork, kHelpFileMenu},
-      {&frmVersion, kHelpContents},     {&frmRenshu, kHelpRunMenu},
-      {&frmSeikai, kHelpRunMenu},       {&frmAyamari, kHelpRunMenu},
-      {&frmTangen, kHelpDisplayMenu},   {&frmOwari, kHelpRunMenu},
-      {&frmKiroku, kHelpDisplayMenu},   {&frmPrint, kHelpFileMenu},
-      {&frmTangenOpen, kHelpFileMenu},  {&frmSetCood, kHelpSettingsMenu},
-      {&frmSetCood2, kHelpSettingsMenu}};
-  for (const auto& [window, topic] : topics) window->setProperty("helpTopic", topic);
-
-  // Practice: its plane's settings, its record, and its dialogs below the record list.
   frmMain.editor().UsePracticePlaneSettings(planeSettings2);
-  frmRenshu.UseRecordWriter(RecordRun);
-  for (QDialog* dialog : {static_cast<QDialog*>(&frmSeikai), static_cast<QDialog*>(&frmAyamari),
-                          static_cast<QDialog*>(&frmOwari)}) {
-    dialog->move(frmMain.x() + 20, frmRenshu.RecordListBottom() + 32);
-  }
-  QObject::connect(&frmOwari, &TfrmOwari::ShowRecordRequested, &frmOwari,
-                   [this] { Show(ProgramWindow::Records); });
+}
+
+template <typename Dialog>
+std::unique_ptr<Dialog> TProgram::PlacedBelowTheRecords(std::unique_ptr<Dialog> dialog) {
+  // The practice window's result dialogs sit below its record list.
+  dialog->move(frmMain.x() + 20, frmRenshu->RecordListBottom() + 32);
+  return dialog;
 }
 
 TProgram::~TProgram() { qApp->removeEventFilter(&frmMain); }
@@ -55,7 +82,7 @@ void TProgram::Show(ProgramWindow window) {
   switch (window) {
     case ProgramWindow::LineKind: {
       const EditorState& state = frmMain.editor().State();
-      frmSettei.ShowWith(
+      frmSettei->ShowWith(
           LineKind{state.LineMode, state.LineWidth, state.SenbunKind, state.HanchokusenKind});
       break;
     }
@@ -65,63 +92,63 @@ void TProgram::Show(ProgramWindow window) {
       frmSetCood.activateWindow();
       break;
     case ProgramWindow::UnitContents:
-      frmTangen.ShowLines(frmMain.editor().OpenWork().Buffer().Lines());
-      frmTangen.exec();
+      frmTangen->ShowLines(frmMain.editor().OpenWork().Buffer().Lines());
+      frmTangen->exec();
       // What the user typed into the lines becomes the work, or is refused as a whole.
-      if (const std::optional<std::string> text = frmTangen.EditedText()) {
+      if (const std::optional<std::string> text = frmTangen->EditedText()) {
         frmMain.editor().TakeUnitContents(*text);
       }
       break;
     case ProgramWindow::Records:
-      frmKiroku.exec();
+      frmKiroku->exec();
       break;
     case ProgramWindow::Print:
       // The header is a text of the page, so the path goes in as Shift-JIS shows it.
-      frmPrint.Execute(frmMain.planeCanvas, DisplayName(frmMain.editor().ShownFile().filePath),
-                       frmMain.geometry());
+      frmPrint->Execute(frmMain.planeCanvas, DisplayName(frmMain.editor().ShownFile().filePath),
+                        frmMain.geometry());
       break;
     case ProgramWindow::About:
-      frmVersion.exec();
+      frmVersion->exec();
       break;
   }
 }
 
 std::optional<std::string> TProgram::AskUnitName(const std::string& shownTitle) {
-  return frmNewWork.Execute(UnitLibraryPath(frmMain.editor().State().ProgDirPath), shownTitle,
-                            frmMain.prompter());
+  return frmNewWork->Execute(UnitLibraryPath(frmMain.editor().State().ProgDirPath), shownTitle,
+                             frmMain.prompter());
 }
 
 bool TProgram::OpenUnitWindow(bool openForEdit) {
   const EditorState& state = frmMain.editor().State();
-  return frmTangenOpen.Execute(openForEdit, UnitLibraryPath(state.ProgDirPath), state,
-                               !frmMain.FuncLocked, frmMain.prompter());
+  return frmTangenOpen->Execute(openForEdit, UnitLibraryPath(state.ProgDirPath), state,
+                                !frmMain.FuncLocked, frmMain.prompter());
 }
 
 std::optional<std::string> TProgram::ChooseUnitForEditing() {
   if (!OpenUnitWindow(true)) return std::nullopt;
-  return frmTangenOpen.Form().FileName();
+  return frmTangenOpen->Form().FileName();
 }
 
 std::optional<PracticeSet> TProgram::ChooseUnitForPractice() {
   if (!OpenUnitWindow(false)) return std::nullopt;
-  return frmTangenOpen.Form().ChosenSet();
+  return frmTangenOpen->Form().ChosenSet();
 }
 
 void TProgram::ShowPractice(const PracticeSet& set) {
-  frmRenshu.Open(set, frmMain.editor().State(), planeSettings2, planeSettings);
-  frmRenshu.exec();
+  frmRenshu->Open(set, frmMain.editor().State(), planeSettings2, planeSettings);
+  frmRenshu->exec();
 }
 
-SeikaiResult TProgram::ShowSeikai() { return frmSeikai.Ask(); }
+SeikaiResult TProgram::ShowSeikai() { return frmSeikai->Ask(); }
 
 AyamariResult TProgram::ShowAyamari(const AyamariRequest& request) {
-  return frmAyamari.Ask(request);
+  return frmAyamari->Ask(request);
 }
 
-OwariResult TProgram::ShowOwari(const OwariRequest& request) { return frmOwari.Ask(request); }
+OwariResult TProgram::ShowOwari(const OwariRequest& request) { return frmOwari->Ask(request); }
 
 void TProgram::ShowHelp(int32_t topic) {
-  frmHelp.ShowTopic(frmMain.editor().State().ProgDirPath, topic, frmMain.prompter());
+  frmHelp->ShowTopic(frmMain.editor().State().ProgDirPath, topic, frmMain.prompter());
 }
 
 void SetUpApplication() {

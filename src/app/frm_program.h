@@ -1,12 +1,14 @@
-// The program's windows, created once in a fixed order and kept until the program ends, and
-// the settings of the two coordinate planes they share. The program object is also how the main
-// window and the editor reach the other windows (WindowHost), and how the practice window reaches
-// its result dialogs (PracticeDialogs).
+// The program's windows, each kept until the program ends, and the settings of the two
+// coordinate planes they share. The main window and the two plane-settings windows (which load
+// the stored settings) are created at start; the others when they are first needed. The program
+// object is also how the main window and the editor reach the other windows (WindowHost), and how
+// the practice window reaches its result dialogs (PracticeDialogs).
 #pragma once
 
 #include "app/frm_help.h"
 #include "app/frm_main.h"
 #include "app/frm_version.h"
+#include "app/lazy_window.h"
 #include "dialogs/frm_print.h"
 #include "dialogs/frm_set_cood.h"
 #include "dialogs/frm_settei.h"
@@ -53,29 +55,39 @@ class TProgram : public WindowHost, public PracticeDialogs {
   PlaneSettings planeSettings;
   PlaneSettings planeSettings2;
 
-  // Members are constructed in this order, which is the order the windows are created in.
   TfrmMain frmMain;
-  TfrmSettei frmSettei{&frmMain};
-  TfrmNewWork frmNewWork{&frmMain};
-  TfrmVersion frmVersion{&frmMain};
-  TfrmRenshu frmRenshu{&frmMain, *this, frmMain.prompter(), clock};
-  TfrmSeikai frmSeikai{&frmMain};
-  TfrmAyamari frmAyamari{&frmMain};
-  TfrmTangen frmTangen{&frmMain};
-  TfrmOwari frmOwari{&frmMain};
-  TfrmKiroku frmKiroku{&frmMain, frmMain.prompter(), frmMain.editor().State().ProgDirPath};
-  TfrmPrint frmPrint{&frmMain, clock, frmMain.prompter()};
-  TfrmTangenOpen frmTangenOpen{&frmMain, *this, planeSettings2, planeSettings};
   // Both load the stored plane settings as they are created; the second is never shown, so
   // the practice and preview planes keep the settings of the program's start.
   TfrmSetCood frmSetCood{&frmMain,      "frmSetCood",       planeSettings,
                          settingsStore, frmMain.prompter(), frmMain.layoutFigures().MaxCoodSize};
   TfrmSetCood frmSetCood2{&frmMain,      "frmSetCood2",      planeSettings2,
                           settingsStore, frmMain.prompter(), frmMain.layoutFigures().MaxCoodSize};
+
+  LazyWindow<TfrmSettei> frmSettei;
+  LazyWindow<TfrmNewWork> frmNewWork;
+  LazyWindow<TfrmVersion> frmVersion;
+  LazyWindow<TfrmRenshu> frmRenshu;
+  LazyWindow<TfrmSeikai> frmSeikai;
+  LazyWindow<TfrmAyamari> frmAyamari;
+  LazyWindow<TfrmTangen> frmTangen;
+  LazyWindow<TfrmOwari> frmOwari;
+  LazyWindow<TfrmKiroku> frmKiroku;
+  LazyWindow<TfrmPrint> frmPrint;
+  LazyWindow<TfrmTangenOpen> frmTangenOpen;
   // The help file's topics, shown on request.
-  THelpWindow frmHelp{&frmMain};
+  LazyWindow<THelpWindow> frmHelp;
 
  private:
+  // A window built the first time it is needed: parented to the main window, with its help topic.
+  template <typename Window, typename... Args>
+  std::unique_ptr<Window> Build(int32_t helpTopic, Args&&... args) {
+    auto window = std::make_unique<Window>(&frmMain, std::forward<Args>(args)...);
+    window->setProperty("helpTopic", helpTopic);
+    return window;
+  }
+  template <typename Dialog>
+  std::unique_ptr<Dialog> PlacedBelowTheRecords(std::unique_ptr<Dialog> dialog);
+
   // The open-by-unit window over the unit library; true when closed with OK.
   bool OpenUnitWindow(bool openForEdit);
 };

@@ -50,7 +50,7 @@ TEST_F(MainWindowTest, StartsWithTheDefaultCaptionAndAnEmptyWork) {
   EXPECT_EQ(main().editor().OpenWork().Count(), 0);
   EXPECT_TRUE(main().editor().State().NewFileFlag);
   EXPECT_EQ(main().editor().OpenWork().Buffer().Lines().size(), 1u);
-  EXPECT_EQ(program.frmTangen.lblFileName->text(), "Mevrolin.mvr");
+  EXPECT_EQ(program.frmTangen->lblFileName->text(), "Mevrolin.mvr");
 }
 
 TEST_F(MainWindowTest, LaysOutTheWindowFromThe1024By768Screen) {
@@ -66,11 +66,11 @@ TEST_F(MainWindowTest, LaysOutTheWindowFromThe1024By768Screen) {
 
 TEST_F(MainWindowTest, WindowsAreCreatedWithTheirNamesAndCaptions) {
   const std::vector<std::pair<QWidget*, const char*>> windows = {
-      {&program.frmSettei, "線の種類"},      {&program.frmNewWork, "新規入力"},
-      {&program.frmRenshu, "練習"},          {&program.frmSeikai, "正解"},
-      {&program.frmAyamari, "誤答"},         {&program.frmTangen, "単元の内容"},
-      {&program.frmOwari, "練習終わり"},     {&program.frmKiroku, "実行記録"},
-      {&program.frmPrint, "グラフの印刷"},   {&program.frmSetCood, "座標面の設定"},
+      {&*program.frmSettei, "線の種類"},     {&*program.frmNewWork, "新規入力"},
+      {&*program.frmRenshu, "練習"},         {&*program.frmSeikai, "正解"},
+      {&*program.frmAyamari, "誤答"},        {&*program.frmTangen, "単元の内容"},
+      {&*program.frmOwari, "練習終わり"},    {&*program.frmKiroku, "実行記録"},
+      {&*program.frmPrint, "グラフの印刷"},  {&program.frmSetCood, "座標面の設定"},
       {&program.frmSetCood2, "座標面の設定"}};
   for (const auto& [window, caption] : windows) {
     EXPECT_EQ(window->windowTitle(), QString::fromUtf8(caption))
@@ -222,8 +222,8 @@ TEST_F(MainWindowTest, HelpShowsTopicsAndReportsAMissingFile) {
   main().editor().SetProgramFolder(main().editor().State().ProgDir, MEVROLIN_SOURCE_DIR "/", false);
   const QString before = QDir::currentPath();
   main().findChild<QAction*>("mnuOnePoint")->trigger();
-  EXPECT_TRUE(program.frmHelp.isVisible());
-  EXPECT_TRUE(program.frmHelp.windowTitle().contains(QString::fromUtf8("ワンポイント")));
+  EXPECT_TRUE(program.frmHelp->isVisible());
+  EXPECT_TRUE(program.frmHelp->windowTitle().contains(QString::fromUtf8("ワンポイント")));
   EXPECT_EQ(QDir::currentPath(), before);
   main().editor().SetProgramFolder(main().editor().State().ProgDir, "/nonexistent/", false);
   main().findChild<QAction*>("mnuShowHelp")->trigger();
@@ -323,17 +323,17 @@ TEST_F(MainWindowTest, F1InAWindowShowsThatWindowsTopic) {
     QKeyEvent press(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
     QApplication::sendEvent(w, &press);
   };
-  program.frmSettei.show();
-  pressF1(&program.frmSettei);
-  EXPECT_TRUE(program.frmHelp.isVisible());
-  EXPECT_TRUE(program.frmHelp.windowTitle().endsWith(QString::fromUtf8("設定メニュー")));
+  program.frmSettei->show();
+  pressF1(&*program.frmSettei);
+  EXPECT_TRUE(program.frmHelp->isVisible());
+  EXPECT_TRUE(program.frmHelp->windowTitle().endsWith(QString::fromUtf8("設定メニュー")));
   pressF1(main().lstShiki);
-  EXPECT_TRUE(program.frmHelp.windowTitle().endsWith(QString::fromUtf8("グラフの一覧")));
+  EXPECT_TRUE(program.frmHelp->windowTitle().endsWith(QString::fromUtf8("グラフの一覧")));
   pressF1(main().mnuRun);
-  EXPECT_TRUE(program.frmHelp.windowTitle().endsWith(QString::fromUtf8("実行メニュー")));
+  EXPECT_TRUE(program.frmHelp->windowTitle().endsWith(QString::fromUtf8("実行メニュー")));
   pressF1(main().grpSettei);
-  EXPECT_TRUE(program.frmHelp.windowTitle().endsWith(QString::fromUtf8("メイン画面")));
-  program.frmSettei.hide();
+  EXPECT_TRUE(program.frmHelp->windowTitle().endsWith(QString::fromUtf8("メイン画面")));
+  program.frmSettei->hide();
 }
 
 }  // namespace
@@ -390,25 +390,25 @@ TEST_F(MainWindowTest, F1FromTheKeyboardShowsTheTopicOfTheFocusedControlOrMenuIt
   QApplication::setActiveWindow(&main());
   main().lstShiki->setFocus();
   QTest::keyClick(main().windowHandle(), Qt::Key_F1);
-  EXPECT_TRUE(program.frmHelp.windowTitle().endsWith(QString::fromUtf8("グラフの一覧")))
-      << program.frmHelp.windowTitle().toStdString();
+  EXPECT_TRUE(program.frmHelp->windowTitle().endsWith(QString::fromUtf8("グラフの一覧")))
+      << program.frmHelp->windowTitle().toStdString();
 
   main().mnuFile->popup(QPoint(20, 40));
   ASSERT_TRUE(QTest::qWaitForWindowExposed(main().mnuFile));
   main().mnuFile->setActiveAction(main().mnuFile->actions().first());
   QTest::keyClick(main().mnuFile->windowHandle(), Qt::Key_F1);
-  EXPECT_TRUE(program.frmHelp.windowTitle().endsWith(QString::fromUtf8("ファイルメニュー")))
-      << program.frmHelp.windowTitle().toStdString();
+  EXPECT_TRUE(program.frmHelp->windowTitle().endsWith(QString::fromUtf8("ファイルメニュー")))
+      << program.frmHelp->windowTitle().toStdString();
   main().mnuFile->close();
 
-  program.frmTangen.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&program.frmTangen));
-  QApplication::setActiveWindow(&program.frmTangen);
-  program.frmTangen.memFile->setFocus();
-  QTest::keyClick(program.frmTangen.windowHandle(), Qt::Key_F1);
-  EXPECT_TRUE(program.frmHelp.windowTitle().endsWith(QString::fromUtf8("表示メニュー")))
-      << program.frmHelp.windowTitle().toStdString();
-  program.frmTangen.hide();
+  program.frmTangen->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&*program.frmTangen));
+  QApplication::setActiveWindow(&*program.frmTangen);
+  program.frmTangen->memFile->setFocus();
+  QTest::keyClick(program.frmTangen->windowHandle(), Qt::Key_F1);
+  EXPECT_TRUE(program.frmHelp->windowTitle().endsWith(QString::fromUtf8("表示メニュー")))
+      << program.frmHelp->windowTitle().toStdString();
+  program.frmTangen->hide();
 }
 
 TEST_F(MainWindowTest, ShiftClickSelectsOnlyTheRowAndAPressBelowTheRowsActsOnTheCurrentOne) {

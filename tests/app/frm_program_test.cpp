@@ -50,34 +50,35 @@ TEST(ProgramPractice, AShippedTestUnitPractisedByTitleIsRecordedInRecordIni) {
   program.frmMain.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&program.frmMain));
   FixedClock clock;
-  program.frmRenshu.UseClock(clock);
-  program.frmRenshu.timSecond->setInterval(3600 * 1000);  // the test gives the seconds
+  program.frmRenshu->UseClock(clock);
+  program.frmRenshu->timSecond->setInterval(3600 * 1000);  // the test gives the seconds
 
   const QString title = QString::fromUtf8("反比例のグラフ　練習１（ａ＞０）");
   ModalScript script;
   script.Then("frmTangenOpen", [&](QWidget*) {
-    QListWidget* titles = program.frmTangenOpen.lstTitle;
+    QListWidget* titles = program.frmTangenOpen->lstTitle;
     const auto found = titles->findItems(title, Qt::MatchExactly);
     ASSERT_EQ(found.size(), 1);
     QTest::mouseClick(titles->viewport(), Qt::LeftButton, {},
                       titles->visualItemRect(found.front()).center());
-    QTest::mouseClick(program.frmTangenOpen.btnOK, Qt::LeftButton);
+    QTest::mouseClick(program.frmTangenOpen->btnOK, Qt::LeftButton);
   });
   // y = 6/x, 4/x, 8/x and 3/x, each answered at a point of its own after a few seconds.
   const struct { int seconds, x, y; } answers[] = {{7, 2, 3}, {12, -2, -2}, {5, 4, 2}, {20, 1, 3}};
   for (const auto& a : answers) {
     script.Then("frmRenshu", [&program, a](QWidget*) {
-      for (int i = 0; i < a.seconds; ++i) program.frmRenshu.timSecondTimer();
-      const PixelPoint p = program.frmRenshu.run().Geometry().LatticeToPixel(a.x, a.y);
-      QTest::mousePress(program.frmRenshu.imgCood, Qt::LeftButton, {}, QPoint(p.x, p.y));
-      QTest::mouseRelease(program.frmRenshu.imgCood, Qt::LeftButton, {}, QPoint(p.x, p.y));
+      for (int i = 0; i < a.seconds; ++i) program.frmRenshu->timSecondTimer();
+      const PixelPoint p = program.frmRenshu->run().Geometry().LatticeToPixel(a.x, a.y);
+      QTest::mousePress(program.frmRenshu->imgCood, Qt::LeftButton, {}, QPoint(p.x, p.y));
+      QTest::mouseRelease(program.frmRenshu->imgCood, Qt::LeftButton, {}, QPoint(p.x, p.y));
     });
     script.Then("frmSeikai", [&program](QWidget*) {
-      QTest::mouseClick(program.frmSeikai.btnNext, Qt::LeftButton);
+      QTest::mouseClick(program.frmSeikai->btnNext, Qt::LeftButton);
     });
   }
-  script.Then("frmOwari",
-              [&program](QWidget*) { QTest::mouseClick(program.frmOwari.btnEnd, Qt::LeftButton); });
+  script.Then("frmOwari", [&program](QWidget*) {
+    QTest::mouseClick(program.frmOwari->btnEnd, Qt::LeftButton);
+  });
   script.Start();
   QTest::mouseClick(program.frmMain.spdRenshu, Qt::LeftButton);
 

@@ -173,15 +173,15 @@ TEST(PrintWindow, OpensModallyFromTheProgramOverTheMainWindowAndCloses) {
   program.frmMain.show();
   (void)QTest::qWaitForWindowExposed(&program.frmMain);
   bool seen = false;
-  QTimer::singleShot(0, &program.frmPrint, [&] {
-    seen = program.frmPrint.isVisible() && program.frmPrint.isModal();
-    EXPECT_EQ(program.frmPrint.geometry(), program.frmMain.geometry());
-    EXPECT_TRUE(program.frmPrint.edtFile->text().startsWith("Mevrolin.mvr  "));
-    QTest::mouseClick(program.frmPrint.btnClose, Qt::LeftButton);
+  QTimer::singleShot(0, &*program.frmPrint, [&] {
+    seen = program.frmPrint->isVisible() && program.frmPrint->isModal();
+    EXPECT_EQ(program.frmPrint->geometry(), program.frmMain.geometry());
+    EXPECT_TRUE(program.frmPrint->edtFile->text().startsWith("Mevrolin.mvr  "));
+    QTest::mouseClick(program.frmPrint->btnClose, Qt::LeftButton);
   });
   program.Show(ProgramWindow::Print);
   EXPECT_TRUE(seen);
-  EXPECT_FALSE(program.frmPrint.isVisible());
+  EXPECT_FALSE(program.frmPrint->isVisible());
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ class LineKindWindowTest : public ::testing::Test {
   }
 
   TfrmMain& main() { return program->frmMain; }
-  TfrmSettei& dialog() { return program->frmSettei; }
+  TfrmSettei& dialog() { return *program->frmSettei; }
   const EditorState& state() { return main().editor().State(); }
 
   void Open() { main().findChild<QAction*>("mnuSetSenshu")->trigger(); }

@@ -79,8 +79,8 @@ class PracticeWindowTest : public ::testing::Test {
     renshu().timSecond->setInterval(3600 * 1000);
   }
 
-  TfrmRenshu& renshu() { return program.frmRenshu; }
-  PracticeRun& run() { return program.frmRenshu.run(); }
+  TfrmRenshu& renshu() { return *program.frmRenshu; }
+  PracticeRun& run() { return program.frmRenshu->run(); }
 
   // A test file of the unit library, read the way the unit window reads it for practice.
   PracticeSet TestUnit(const std::vector<TLineData>& curves) {
@@ -136,22 +136,22 @@ TEST_F(PracticeWindowTest, AWholePracticeIsMarkedReviewedAndRecordedByteForByte)
 
   script.Then("frmRenshu", [&](QWidget*) { caption = renshu().windowTitle(); });
   Answer(5, -2, -3);
-  Choose("frmSeikai", program.frmSeikai.btnNext);
+  Choose("frmSeikai", program.frmSeikai->btnNext);
   Answer(30, 1, 1);
-  Choose("frmAyamari", program.frmAyamari.btnTeisei);
+  Choose("frmAyamari", program.frmAyamari->btnTeisei);
   Answer(40, 3, -4);
-  Choose("frmSeikai", program.frmSeikai.btnNext);
+  Choose("frmSeikai", program.frmSeikai->btnNext);
   Answer(9, 5, 1);
-  Choose("frmSeikai", program.frmSeikai.btnNext);
+  Choose("frmSeikai", program.frmSeikai->btnNext);
   script.Then("frmOwari", [&](QWidget*) {
     for (int i = 0; i < renshu().lstRecord->count(); ++i) {
       lines << renshu().lstRecord->item(i)->text();
     }
-    endMessage = program.frmOwari.edtMess->text();
-    reviewFocused = program.frmOwari.focusWidget() == program.frmOwari.btnFukushu;
-    recordButton = program.frmOwari.btnShowRecord->isVisible();
+    endMessage = program.frmOwari->edtMess->text();
+    reviewFocused = program.frmOwari->focusWidget() == program.frmOwari->btnFukushu;
+    recordButton = program.frmOwari->btnShowRecord->isVisible();
   });
-  Choose("frmOwari", program.frmOwari.btnFukushu);
+  Choose("frmOwari", program.frmOwari->btnFukushu);
   // The review poses the missed second question alone, as (1).
   QString reviewCaption;
   QString reviewLines;
@@ -161,14 +161,14 @@ TEST_F(PracticeWindowTest, AWholePracticeIsMarkedReviewedAndRecordedByteForByte)
         renshu().lstRecord->item(0)->text() + "|" + QString::number(renshu().lstRecord->count());
   });
   Answer(3, -3, 4);
-  Choose("frmSeikai", program.frmSeikai.btnNext);
+  Choose("frmSeikai", program.frmSeikai->btnNext);
   QString reviewEnd;
   bool reviewEnabled = true;
   script.Then("frmOwari", [&](QWidget*) {
-    reviewEnd = program.frmOwari.edtMess->text();
-    reviewEnabled = program.frmOwari.btnFukushu->isEnabled();
+    reviewEnd = program.frmOwari->edtMess->text();
+    reviewEnabled = program.frmOwari->btnFukushu->isEnabled();
   });
-  Choose("frmOwari", program.frmOwari.btnEnd);
+  Choose("frmOwari", program.frmOwari->btnEnd);
   script.Start();
   program.ShowPractice(set);
 
@@ -210,17 +210,17 @@ TEST_F(PracticeWindowTest, ShowingTheAnswerDrawsItBlackAndDisablesItselfForTheQu
   };
   script.Then("frmRenshu", [&](QWidget*) { before = onCurve(); });
   Answer(0, 1, 1);
-  Choose("frmAyamari", program.frmAyamari.btnGiveup);
+  Choose("frmAyamari", program.frmAyamari->btnGiveup);
   script.Then("frmRenshu", [&](QWidget*) { after = onCurve(); });
   Answer(0, 2, 2);
   script.Then("frmAyamari", [&](QWidget*) {
-    secondMessage = program.frmAyamari.edtMess->text();
-    giveUpEnabled = program.frmAyamari.btnGiveup->isEnabled();
+    secondMessage = program.frmAyamari->edtMess->text();
+    giveUpEnabled = program.frmAyamari->btnGiveup->isEnabled();
   });
-  Choose("frmAyamari", program.frmAyamari.btnTeisei);
+  Choose("frmAyamari", program.frmAyamari->btnTeisei);
   Answer(0, 6, 1);
   // 中止 before the last question: the window closes and nothing is recorded.
-  Choose("frmSeikai", program.frmSeikai.btnCancel);
+  Choose("frmSeikai", program.frmSeikai->btnCancel);
   script.Start();
   program.ShowPractice(set);
 
@@ -242,14 +242,14 @@ TEST_F(PracticeWindowTest, CancelOnTheLastQuestionRecordsAndEndsGreenWithoutAnot
   bool endFocused = false;
   QColor colour;
   Answer(0, 3, 2);
-  Choose("frmSeikai", program.frmSeikai.btnCancel);
+  Choose("frmSeikai", program.frmSeikai->btnCancel);
   script.Then("frmOwari", [&](QWidget*) {
-    retryEnabled = program.frmOwari.btnRetry->isEnabled();
-    reviewEnabled = program.frmOwari.btnFukushu->isEnabled();
-    endFocused = program.frmOwari.focusWidget() == program.frmOwari.btnEnd;
-    colour = program.frmOwari.palette().color(QPalette::Window);
+    retryEnabled = program.frmOwari->btnRetry->isEnabled();
+    reviewEnabled = program.frmOwari->btnFukushu->isEnabled();
+    endFocused = program.frmOwari->focusWidget() == program.frmOwari->btnEnd;
+    colour = program.frmOwari->palette().color(QPalette::Window);
   });
-  Choose("frmOwari", program.frmOwari.btnEnd);
+  Choose("frmOwari", program.frmOwari->btnEnd);
   script.Start();
   program.ShowPractice(set);
 
@@ -270,10 +270,10 @@ TEST_F(PracticeWindowTest, ATestOfTheEditorsCurvesHidesTheRecordsAndRecordsNothi
   bool recordButton = true;
   script.Then("frmRenshu", [&](QWidget*) { caption = renshu().windowTitle(); });
   Answer(0, 2, 3);
-  Choose("frmSeikai", program.frmSeikai.btnNext);
+  Choose("frmSeikai", program.frmSeikai->btnNext);
   script.Then("frmOwari",
-              [&](QWidget*) { recordButton = program.frmOwari.btnShowRecord->isVisible(); });
-  Choose("frmOwari", program.frmOwari.btnEnd);
+              [&](QWidget*) { recordButton = program.frmOwari->btnShowRecord->isVisible(); });
+  Choose("frmOwari", program.frmOwari->btnEnd);
   script.Start();
   program.ShowPractice(set);
 
@@ -288,10 +288,10 @@ TEST_F(PracticeWindowTest, TheRecordsViewerOpensOverTheEndDialogAndReturnsToIt) 
   set.unitName = C("単元");
   set.curves = {WholeCurve(2, 3, 0x0000FF)};
   Answer(0, 2, 3);
-  Choose("frmSeikai", program.frmSeikai.btnNext);
-  Choose("frmOwari", program.frmOwari.btnShowRecord);
+  Choose("frmSeikai", program.frmSeikai->btnNext);
+  Choose("frmOwari", program.frmOwari->btnShowRecord);
   script.Then("frmKiroku", [](QWidget* viewer) { static_cast<QDialog*>(viewer)->reject(); });
-  Choose("frmOwari", program.frmOwari.btnRetry);
+  Choose("frmOwari", program.frmOwari->btnRetry);
   script.Then("frmRenshu", [this](QWidget*) { renshu().btnEnd->click(); });
   script.Start();
   program.ShowPractice(set);
@@ -332,9 +332,9 @@ TEST_F(PracticeWindowTest, MarksHintAndPointerAreShownOnTheWindowsImages) {
   Answer(0, 2, 3);
   script.Then("frmSeikai", [&](QWidget*) {
     ring = At(renshu().ansCanvas, 50, 1);
-    QTest::mouseClick(program.frmSeikai.btnNext, Qt::LeftButton);
+    QTest::mouseClick(program.frmSeikai->btnNext, Qt::LeftButton);
   });
-  Choose("frmOwari", program.frmOwari.btnEnd);
+  Choose("frmOwari", program.frmOwari->btnEnd);
   script.Start();
   program.ShowPractice(set);
 
@@ -359,7 +359,7 @@ TEST_F(PracticeWindowTest, TheClockRunsOnWhileADialogIsOpen) {
   Answer(0, 2, 3);
   script.Then("frmSeikai", [&](QWidget*) {
     QTest::qWait(300);
-    QTest::mouseClick(program.frmSeikai.btnNext, Qt::LeftButton);
+    QTest::mouseClick(program.frmSeikai->btnNext, Qt::LeftButton);
   });
   script.Then("frmRenshu", [&](QWidget*) {
     seconds = run().QSeconds();
@@ -387,10 +387,10 @@ TEST_F(PracticeWindowTest, DialogsSitBelowTheRecordListAndTheWindowOverTheMainOn
   EXPECT_EQ(shownAt.size(), program.frmMain.size());
   EXPECT_EQ(renshu().pos(), QPoint(0, 0));
   const QPoint place(program.frmMain.x() + 20, renshu().RecordListBottom() + 32);
-  EXPECT_EQ(program.frmSeikai.pos(), place);
-  EXPECT_EQ(program.frmAyamari.pos(), place);
-  EXPECT_EQ(program.frmOwari.pos(), place);
-  EXPECT_EQ(FromQColor(program.frmSeikai.palette().color(QPalette::Window)), 0xC0FFFF);
+  EXPECT_EQ(program.frmSeikai->pos(), place);
+  EXPECT_EQ(program.frmAyamari->pos(), place);
+  EXPECT_EQ(program.frmOwari->pos(), place);
+  EXPECT_EQ(FromQColor(program.frmSeikai->palette().color(QPalette::Window)), 0xC0FFFF);
 }
 
 }  // namespace

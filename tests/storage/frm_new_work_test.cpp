@@ -23,7 +23,7 @@ class NewWorkWindowTest : public ::testing::Test {
     return dialog().Execute(UnitLibraryPath(MEVROLIN_SOURCE_DIR "/"), ToCp932("開いている単元"),
                             prompter);
   }
-  TfrmNewWork& dialog() { return program.frmNewWork; }
+  TfrmNewWork& dialog() { return *program.frmNewWork; }
 
   ScriptedPrompter prompter;
   TProgram program;

@@ -43,7 +43,7 @@ class UnitWindowTest : public ::testing::Test {
   }
 
   TfrmMain& main() { return program.frmMain; }
-  TfrmTangenOpen& window() { return program.frmTangenOpen; }
+  TfrmTangenOpen& window() { return *program.frmTangenOpen; }
 
   // Clicks the title in the window's real list, as a mouse does.
   void ClickTitle(const char* titleUtf8) {
@@ -62,10 +62,10 @@ class UnitWindowTest : public ::testing::Test {
     main().spdOpenFile->click();
   }
 
-  QStringList Titles() const {
+  QStringList Titles() {
     QStringList titles;
-    for (int i = 0; i < program.frmTangenOpen.lstTitle->count(); ++i) {
-      titles << program.frmTangenOpen.lstTitle->item(i)->text();
+    for (int i = 0; i < program.frmTangenOpen->lstTitle->count(); ++i) {
+      titles << program.frmTangenOpen->lstTitle->item(i)->text();
     }
     return titles;
   }
@@ -111,7 +111,7 @@ TEST_F(UnitWindowTest, OpensAShippedUnitByItsTitleWithAPreviewAndShowsItsCurves)
   EXPECT_EQ(main().windowTitle(),
             QString::fromUtf8("Kelvado 反比例（中学版） - " MEVROLIN_SOURCE_DIR
                               "/DATA/01_graph_plus.mvr"));
-  EXPECT_EQ(program.frmTangen.lblTangen->text(), QString::fromUtf8("反比例のグラフ（ａ＞０）"));
+  EXPECT_EQ(program.frmTangen->lblTangen->text(), QString::fromUtf8("反比例のグラフ（ａ＞０）"));
   EXPECT_EQ(main().lstShiki->count(), 3);
   // The curves are on the main plane in their colours: y = 6/x, 12/x, 2/x.
   EXPECT_EQ(PlaneAt(2, 3), 0xFF0000);
@@ -144,7 +144,7 @@ TEST_F(UnitWindowTest, PracticeListsTestUnitsOnlyAndHandsTheChosenQuestionsOn) {
     window().btnOK->click();
   });
   // The practice window is another's; here it only has to come up and be closed.
-  WhenModal(&program.frmRenshu, [&] { program.frmRenshu.reject(); });
+  WhenModal(&*program.frmRenshu, [&] { program.frmRenshu->reject(); });
   main().spdRenshu->click();
   const PracticeSet set = window().Form().ChosenSet();
   EXPECT_EQ(set.curves.size(), 5u);
@@ -177,10 +177,10 @@ TEST_F(UnitWindowTest, SavingUnderANewUnitNameAndReopeningKeepsEveryByte) {
   ASSERT_EQ(main().editor().OpenWork().Count(), 4);
   const std::string copyPath = folder + "DATA/授業用〜改.mvr";
   prompter.files = {copyPath};
-  WhenModal(&program.frmNewWork, [&] {
-    program.frmNewWork.edtTangen->clear();
-    TypeText(program.frmNewWork.edtTangen, QString::fromUtf8("半直線の変域（授業用）"));
-    program.frmNewWork.btnOK->click();
+  WhenModal(&*program.frmNewWork, [&] {
+    program.frmNewWork->edtTangen->clear();
+    TypeText(program.frmNewWork->edtTangen, QString::fromUtf8("半直線の変域（授業用）"));
+    program.frmNewWork->btnOK->click();
   });
   main().findChild<QAction*>("mnuSave")->trigger();
   EXPECT_TRUE(prompter.messages.empty());
@@ -195,12 +195,12 @@ TEST_F(UnitWindowTest, SavingUnderANewUnitNameAndReopeningKeepsEveryByte) {
   TProgram again(&prompter);
   again.frmMain.editor().SetProgramFolder(ToCp932(folder), folder, false);
   again.frmMain.show();
-  WhenModal(&again.frmTangenOpen, [&] {
-    const auto found = again.frmTangenOpen.lstTitle->findItems(
+  WhenModal(&*again.frmTangenOpen, [&] {
+    const auto found = again.frmTangenOpen->lstTitle->findItems(
         QString::fromUtf8("半直線の変域（授業用）"), Qt::MatchExactly);
     ASSERT_EQ(found.size(), 1);
-    again.frmTangenOpen.lstTitle->setCurrentItem(found.front());
-    again.frmTangenOpen.btnOK->click();
+    again.frmTangenOpen->lstTitle->setCurrentItem(found.front());
+    again.frmTangenOpen->btnOK->click();
   });
   again.frmMain.spdOpenFile->click();
   ASSERT_EQ(again.frmMain.editor().OpenWork().Count(), 4);

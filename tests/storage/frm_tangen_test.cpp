@@ -31,7 +31,7 @@ class UnitContentsWindowTest : public ::testing::Test {
     program.frmMain.findChild<QAction*>("mnuShowTangen")->trigger();
   }
 
-  TfrmTangen& view() { return program.frmTangen; }
+  TfrmTangen& view() { return *program.frmTangen; }
   const Work& work() { return program.frmMain.editor().OpenWork(); }
 
   ScriptedPrompter prompter;
