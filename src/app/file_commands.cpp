@@ -44,9 +44,10 @@ SaveResult FileCommands::SaveWithDialog(bool ask, const std::string& confirmedTi
   const std::string name = CheckFileName(*chosen, prompter);
   // Declining to replace a file ends the command as cancelling does: nothing is written and
   // the work keeps its own name, so no later command writes to the declined file unasked.
-  if (PathTaken(name) &&
-      prompter.Ask(DisplayName(name) + Msg().OverwriteTail, true) != Answer::Yes) {
-    return SaveResult::Cancelled;
+  if (PathTaken(name)) {
+    const Answer replace = prompter.Ask(DisplayName(name) + Msg().OverwriteTail, true);
+    if (replace == Answer::Cancel) return SaveResult::Cancelled;
+    if (replace == Answer::No) return SaveResult::Declined;
   }
   if (!SaveLineFile(title, name, work.BufferForSave(), prompter)) return SaveResult::Failed;
   work.MarkSaved();
@@ -57,8 +58,12 @@ SaveResult FileCommands::SaveWithDialog(bool ask, const std::string& confirmedTi
 }
 
 void FileCommands::NewFile() {
-  if (Ends(SaveWithDialog(true, std::string()))) return;
   EditorState& state = editor_.state_;
+  const SaveResult saved = SaveWithDialog(true, std::string());
+  // A New the user called off still leaves the work to be named at its next overwrite; one that
+  // ended in a declined replacement or a failed write leaves everything as it was.
+  if (saved == SaveResult::Cancelled) state.NewFileFlag = true;
+  if (Ends(saved)) return;
   // The new work has no file yet: neither the caption nor a later save-as may offer the name
   // of the work it replaced.
   state.CurTitle = Msg().NewUnitTitle;
@@ -92,7 +97,11 @@ bool FileCommands::Load(const std::string& path) {
   EditorState& state = editor_.state_;
   Work& work = editor_.work_;
   EditorDisplay& display = editor_.display_;
-  const int32_t count = LoadLineFile(path, state.Options.Form(), services_.prompter, work);
+  // The work is named by the file actually read: "foo" chosen opens "foo.mvr", and a later
+  // overwrite must replace that file, not another one called "foo".
+  std::string readName;
+  const int32_t count =
+      LoadLineFile(path, state.Options.Form(), services_.prompter, work, &readName);
   if (count <= 0) {
     display.DispAllLine();
     return false;
@@ -104,8 +113,8 @@ bool FileCommands::Load(const std::string& path) {
   editor_.view_.ListChanged();
   display.DispAllLine();
   state.CurTitle = work.Buffer().Lines().front();
-  state.CurFileName = path;
-  editor_.DispFileInfo(state.CurTitle, path, count);
+  state.CurFileName = readName;
+  editor_.DispFileInfo(state.CurTitle, readName, count);
   state.NewFileFlag = false;
   return true;
 }

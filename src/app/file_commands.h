@@ -15,7 +15,8 @@ class Editor;
 enum class SaveResult {
   Saved,      // written; the work now has this title and file name
   NotSaved,   // nothing to save, or the user chose not to: the command goes on
-  Cancelled,  // the user stopped (or declined to replace a file): the command ends
+  Cancelled,  // the user stopped: the command ends
+  Declined,   // the user declined to replace a file: the command ends, the work keeps its name
   Failed,     // the write failed and was reported: the command ends
 };
 
@@ -43,7 +44,8 @@ class FileCommands {
   // reader refused it.
   bool Load(const std::string& path);
   bool Ends(SaveResult result) const {
-    return result == SaveResult::Cancelled || result == SaveResult::Failed;
+    return result == SaveResult::Cancelled || result == SaveResult::Declined ||
+           result == SaveResult::Failed;
   }
 
   Editor& editor_;

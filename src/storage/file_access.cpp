@@ -127,7 +127,9 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
 
   mode_t mode = DefaultFileMode();
   struct stat old {};
+  bool replacing = false;
   if (::stat(target.c_str(), &old) == 0) {
+    replacing = true;
     if (!S_ISREG(old.st_mode)) return false;
     // Root may write anything, so a read-only file is told by its permission bits too.
     if ((old.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) return false;
@@ -141,7 +143,12 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
   std::string temp = (folder / ".mvrsave.XXXXXX").string();
   FileDescriptor fd(::mkstemp(temp.data()));
   if (fd.get() < 0) return false;
-  const bool written = ::fchmod(fd.get(), mode) == 0 && WriteAll(fd.get(), bytes) &&
+  // The new file keeps the old one's group as well as its permissions: in a folder a class
+  // shares, the file must stay writable by the group after one pupil's save. A user who is no
+  // member of that group cannot give it (EPERM); the file then has the user's group.
+  const bool grouped =
+      !replacing || ::fchown(fd.get(), static_cast<uid_t>(-1), old.st_gid) == 0 || errno == EPERM;
+  const bool written = grouped && ::fchmod(fd.get(), mode) == 0 && WriteAll(fd.get(), bytes) &&
                        ::fsync(fd.get()) == 0 && fd.Close();
   if (!written || ::rename(temp.c_str(), target.c_str()) != 0) {
     fd.Close();

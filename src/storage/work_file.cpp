@@ -84,9 +84,11 @@ namespace {
 // Applies the file-name rule, reads the file and parses it with one reader's rules; any failure
 // is reported and gives nothing.
 std::optional<WorkFileParse> ReadWorkFile(const std::string& name, Prompter& prompter,
-                                          WorkFileParse (*parse)(std::vector<std::string>)) {
+                                          WorkFileParse (*parse)(std::vector<std::string>),
+                                          std::string* readName = nullptr) {
   const std::string fileName = CheckFileName(name, prompter);
   if (fileName.empty()) return std::nullopt;
+  if (readName != nullptr) *readName = fileName;
   std::vector<std::string> lines;
   if (!LoadLines(lines, fileName, prompter)) return std::nullopt;
   WorkFileParse result = parse(std::move(lines));
@@ -99,8 +101,9 @@ std::optional<WorkFileParse> ReadWorkFile(const std::string& name, Prompter& pro
 
 }  // namespace
 
-int32_t LoadLineFile(const std::string& name, EquationForm form, Prompter& prompter, Work& work) {
-  std::optional<WorkFileParse> parse = ReadWorkFile(name, prompter, &ParseWorkLines);
+int32_t LoadLineFile(const std::string& name, EquationForm form, Prompter& prompter, Work& work,
+                     std::string* readName) {
+  std::optional<WorkFileParse> parse = ReadWorkFile(name, prompter, &ParseWorkLines, readName);
   if (!parse) return 0;
   // Everything is read; only now does the work change.
   const int32_t count = static_cast<int32_t>(parse->curves.size());

@@ -37,7 +37,10 @@ bool LoadLines(std::vector<std::string>& lines, const std::string& name, Prompte
 // stored, HenikiKind 0), their list texts in the given form and every line of the file, and
 // counts as saved; returns n (1..100). On any failure returns 0 and leaves the work exactly as
 // it was.
-int32_t LoadLineFile(const std::string& name, EquationForm form, Prompter& prompter, Work& work);
+// readName, when given, receives the name the file was read under (the file-name rule applied),
+// which is the name the work then has.
+int32_t LoadLineFile(const std::string& name, EquationForm form, Prompter& prompter, Work& work,
+                     std::string* readName = nullptr);
 
 enum class EditedText { Unchanged, Taken, Refused };
 

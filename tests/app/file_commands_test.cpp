@@ -110,17 +110,25 @@ struct GuardCase {
   bool goesOn;                  // the command replaces the work
   bool written;                 // the chosen file then holds the unsaved work
   bool failureMessage = false;  // the write failed and said so
+  bool calledOff = false;       // the user cancelled: a New still leaves the work to be named
 };
 
 const GuardCase kGuardCases[] = {
-    {"Cancel", {Answer::Cancel}, nullptr, false, false, false},
+    {"Cancel", {Answer::Cancel}, nullptr, false, false, false, false, true},
     {"NoSaveGoesOn", {Answer::No}, nullptr, false, true, false},
-    {"SaveDialogCancelled", {Answer::Yes}, nullptr, false, false, false},
+    {"SaveDialogCancelled", {Answer::Yes}, nullptr, false, false, false, false, true},
     {"SavedToANewFile", {Answer::Yes}, "kept.mvr", false, true, true},
     {"ReplaceAnswerYes", {Answer::Yes, Answer::Yes}, "kept.mvr", true, true, true},
     // Declining to replace a file keeps the curves: the command ends as if cancelled.
     {"ReplaceAnswerNoKeepsTheWork", {Answer::Yes, Answer::No}, "kept.mvr", true, false, false},
-    {"ReplaceAnswerCancel", {Answer::Yes, Answer::Cancel}, "kept.mvr", true, false, false},
+    {"ReplaceAnswerCancel",
+     {Answer::Yes, Answer::Cancel},
+     "kept.mvr",
+     true,
+     false,
+     false,
+     false,
+     true},
     {"WriteFails", {Answer::Yes}, "missing/kept.mvr", false, false, false, true},
 };
 
@@ -176,7 +184,9 @@ TEST_P(GuardTest, TheWorkIsReplacedOnlyWhenSavedOrGivenUp) {
   }
 
   if (!c.goesOn) {
-    EXPECT_EQ(Take(), before);
+    Snapshot unchanged = before;
+    if (command == Command::New && c.calledOff) unchanged.newFileFlag = true;
+    EXPECT_EQ(Take(), unchanged);
     EXPECT_EQ(rig.FirstCurveStrokesOnPlane() > 0, true);  // the work is shown, not blanked
     return;
   }
@@ -234,6 +244,24 @@ TEST_F(FileCommandsTest, OpeningByUnitShowsItsCurvesTitleAndPath) {
   EXPECT_EQ(state().CurFileName, path);
   EXPECT_TRUE(work().DataSaved());
   EXPECT_FALSE(state().NewFileFlag);
+}
+
+// A name chosen without its extension opens the ".mvr" file, and that file is the one the work
+// is then named by and overwritten as; a file that really has the bare name is never touched.
+TEST_F(FileCommandsTest, AFileOpenedWithoutItsExtensionIsTheOneOverwritten) {
+  const std::string unit = PutUnit("foo.mvr", "拡張子のある単元", 1);
+  const std::string bare = library + "foo";
+  TempFolder::Write(bare, "another file\r\n");
+  prompter.files = {bare};
+  files().OpenFile();
+  ASSERT_EQ(work().Count(), 1);
+  EXPECT_EQ(state().CurFileName, unit);
+  EXPECT_EQ(editor.ShownFile().filePath, unit);
+  Draw(1);
+  files().OverWrite();
+  EXPECT_EQ(TempFolder::Read(bare), "another file\r\n");
+  Work reread;
+  EXPECT_EQ(LoadLineFile(unit, EquationForm::Standard, prompter, reread), 2);
 }
 
 // The open-by-unit window shows the main plane empty; any way it ends without a new work
@@ -414,7 +442,7 @@ TEST_F(FileCommandsTest, DecliningToReplaceKeepsTheWorksOwnName) {
   windows.unitNames = {ToCp932("他の単元")};
   prompter.files = {other};
   prompter.answers = {Answer::No};
-  EXPECT_EQ(files().SaveAs(), SaveResult::Cancelled);
+  EXPECT_EQ(files().SaveAs(), SaveResult::Declined);
   EXPECT_EQ(Take(), before);
   files().OverWrite();
   EXPECT_EQ(TempFolder::Read(other), otherBytes);
@@ -444,6 +472,7 @@ TEST_P(WriteFailureTest, EndsTheCommandLeavingTheWorkOpenUnsavedAndNamedAsItWas)
   OpenUnit("open.mvr");
   Draw(1);
   const std::string target = c.target(library);
+  const std::string openedBytes = TempFolder::Read(OpenWorkFile(library));
   const Snapshot before = Take();
   if (!c.overwrite) {
     windows.unitNames = {ToCp932("別名")};
@@ -466,7 +495,11 @@ TEST_P(WriteFailureTest, EndsTheCommandLeavingTheWorkOpenUnsavedAndNamedAsItWas)
   }
   ::setrlimit(RLIMIT_FSIZE, &old);
   ::signal(SIGXFSZ, oldHandler);
-  EXPECT_EQ(result, SaveResult::Failed);
+  if (c.overwrite) {
+    EXPECT_EQ(TempFolder::Read(OpenWorkFile(library)), openedBytes);
+  } else {
+    EXPECT_EQ(result, SaveResult::Failed);
+  }
   EXPECT_EQ(prompter.messages, Lines{target + "の保存に失敗しました"});
   EXPECT_EQ(Take(), before);
 }
