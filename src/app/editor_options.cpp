@@ -21,7 +21,10 @@ void EditorOptions::SetLineMode(int32_t mode) {
     state_.SenbunKind = 0;
     state_.HanchokusenKind = 0;
   }
+  // Choosing 右側 gives up a curve still waiting for its domain; its preview goes with it.
+  const bool abandoned = mode == kModeRight && state_.DrawState != 0;
   if (mode == kModeRight) AbandonPendingCurve(state_);
+  if (abandoned) display_.DispAllLine();
   ShowIneqSigns(state_, texts_.edtHeniki, display_.Surfaces().imgSample, prompter_);
   view_.TextsChanged();
   view_.LineModeChanged();

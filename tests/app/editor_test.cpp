@@ -757,14 +757,34 @@ INSTANTIATE_TEST_SUITE_P(Modes, DomainCurveAfterAWholeOne,
                                            KeptDomainCase{"Segment", kModeSegment, {1, 3}, {1, 3}}),
                          [](const auto& row) { return std::string(row.param.name); });
 
-TEST_F(EditorTest, AbandoningACurveThatWaitsForItsDomainEndsItsPreview) {
+// However a curve waiting for its domain is given up, its preview leaves the plane with it: the
+// plane is drawn again from the curves it has.
+struct AbandonCase {
+  const char* name;
+  void (*abandon)(Editor&);
+};
+
+class AbandonedCurve : public EditorTest, public ::testing::WithParamInterface<AbandonCase> {};
+
+TEST_P(AbandonedCurve, TakesItsPreviewWithIt) {
   editor.Options().SetLineMode(kModeRight);
   Click(2, 3);
-  EXPECT_TRUE(editor.State().PreviewWhole);
-  editor.Mouse().FormMouseMove();  // the pointer left the plane: the curve is given up
+  ASSERT_TRUE(editor.State().PreviewWhole);
+  plane.Clear();
+  GetParam().abandon(editor);
   EXPECT_EQ(editor.State().DrawState, 0);
   EXPECT_FALSE(editor.State().PreviewWhole);
+  EXPECT_FALSE(plane.Ops("Fill").empty()) << "the plane was not drawn again";
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, AbandonedCurve,
+    ::testing::Values(
+        // The pointer left the plane.
+        AbandonCase{"PointerLeaves", [](Editor& e) { e.Mouse().FormMouseMove(); }},
+        // The line-kind menu item sets the mode in force again, here 右側.
+        AbandonCase{"LineKindMenu", [](Editor& e) { e.Options().SetLineMode(kModeRight); }}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 
