@@ -82,6 +82,12 @@ void TfrmSettei::FormCreate() {
 }
 
 void TfrmSettei::ShowWith(const LineKind& current) {
+  // Shown again while up, the window only comes forward: the user's choices in it stand.
+  if (isVisible()) {
+    raise();
+    activateWindow();
+    return;
+  }
   if (!created_) FormCreate();
   form_.FormShow(current);
   CheckOnly(rbtLMode, current.LineMode);

@@ -138,6 +138,19 @@ TEST_F(LineKindWindowTest, CancelAndTestLeaveTheSettingsAsTheyWere) {
   EXPECT_TRUE(Checked("rbtLWidth1"));
 }
 
+// The menu item chosen while the window is up only brings it forward: the choices made in it
+// and the place the user moved it to stay.
+TEST_F(LineKindWindowTest, ChosenAgainWhileUpKeepsTheChoicesAndThePlace) {
+  Open();
+  Click("rbtLMode1");
+  Click("rbtLWidth3");
+  dialog().move(200, 150);
+  Open();
+  EXPECT_TRUE(Checked("rbtLMode1"));
+  EXPECT_TRUE(Checked("rbtLWidth3"));
+  EXPECT_EQ(dialog().pos(), QPoint(200, 150));
+}
+
 TEST_F(LineKindWindowTest, OkWithRightAndExcludedPressesTheRightButtonAndDrawsAnOpenEnd) {
   ClickLattice(1, 1);  // drawn before: keeps its width
   Open();
