@@ -214,6 +214,10 @@ TEST_F(UnitWindowTest, ClosingWithUnsavedCurvesAsksNothing) {
   OpenByTitle("比例定数ａとグラフの形");
   main().editor().List().SelectAll();
   main().editor().List().DeleteSelected();
+  main().editor().Mouse().CoodClick(main().editor().Geometry().LatticeToPixel(2, 3).x,
+                                    main().editor().Geometry().LatticeToPixel(2, 3).y);
+  ASSERT_EQ(main().editor().OpenWork().Count(), 1);
+  ASSERT_TRUE(main().editor().OpenWork().NeedSave());
   prompter.messages.clear();
   EXPECT_TRUE(main().close());
   EXPECT_TRUE(prompter.messages.empty());
