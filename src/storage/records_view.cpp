@@ -27,6 +27,11 @@ void RecordsView::Fill() {
 void RecordsView::Click(int32_t index) {
   if (index < 0 || static_cast<std::size_t>(index) >= reserveItems_.size()) return;
   const std::size_t i = static_cast<std::size_t>(index);
+  // The file is read again: in a folder a class shares, other pupils' runs may have ended since
+  // the list was filled. Should it have become unreadable, the records read before are shown.
+  ProfileFile now;
+  if (ReadRecordFile(progDirPath_, now)) records_ = std::move(now);
+  counts_[i] = RecordCount(records_, reserveItems_[i]);
   detailLines_ = counts_[i] > 0 ? RecordLines(records_, reserveItems_[i])
                                 : std::vector<std::string>{Msg().NoRecords};
 }

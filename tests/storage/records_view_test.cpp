@@ -78,6 +78,20 @@ TEST(RecordsView, AClickShowsTheRecordsOfTheUnit) {
   EXPECT_TRUE(view.DetailLines().empty());
 }
 
+// In a folder a class shares, another pupil may finish a run while the viewer is open: a click
+// shows the records the file holds now.
+TEST(RecordsView, AClickShowsRecordsWrittenSinceTheViewerOpened) {
+  const ProgramFolder program;
+  ScriptedPrompter prompter;
+  RecordsView view(program.ProgDir(), prompter);
+  view.Fill();
+  TempFolder::Write(program.RecordIni(),
+                    J(kRecords) + J("[新しい単元]\r\n1=2003年07月02日 10:15 ○× 01分00秒\r\n"));
+  view.Click(3);
+  EXPECT_EQ(Utf8(view.DetailLines()), std::vector<std::string>{"2003年07月02日 10:15 ○× 01分00秒"});
+  EXPECT_TRUE(prompter.messages.empty());
+}
+
 TEST(RecordsView, WithoutRecordIniEveryUnitHasNone) {
   const ProgramFolder program;
   std::filesystem::remove(program.RecordIni());
