@@ -9,8 +9,7 @@
 
 Editor::Editor(EditorSurfaces surfaces, EditorView& view, EditorServices services,
                const PlaneSettings& planeSettings)
-    : unitNameText_(Msg().NewUnitTitle),
-      view_(view),
+    : view_(view),
       services_(services),
       display_(surfaces, state_, work_, view, services.prompter, planeSettings),
       mouse_(state_, work_, display_, view, texts_, shown_, services.prompter, services.wait),
@@ -18,7 +17,7 @@ Editor::Editor(EditorSurfaces surfaces, EditorView& view, EditorServices service
       options_(state_, work_, display_, view, texts_, services.prompter),
       files_(*this, services) {
   texts_.edtHeniki = Msg().IneqDesignText;
-  work_.Reset(unitNameText_);
+  work_.Reset(Msg().NewUnitTitle);
 }
 
 void Editor::SetProgramFolder(const std::string& progDir, const std::string& progDirPath,
@@ -38,7 +37,7 @@ void Editor::FormShow() {
   state_.PanelTextColor = 0xFFFFFF;
   state_.PanelBackColor = 0x808000;
   state_.BitmapPasted = false;
-  ResetWork(unitNameText_, state_.CurFileName, true);
+  ResetWork(Msg().NewUnitTitle, state_.CurFileName, true);
   mouse_.ResetMouse();
   options_.SetLineMode(kModeWhole);
   state_.NewFileFlag = true;
@@ -55,7 +54,9 @@ void Editor::ResetWork(const std::string& title, const std::string& fileName, bo
   display_.RefreshSample();
   AbandonPendingCurve(state_);
   state_.DragMode = 0;
-  work_.Reset(unitNameText_);
+  // The file text starts with the title the work keeps: erasing every curve of a named work
+  // leaves its name in the unit contents window as well as in the labels.
+  work_.Reset(title);
   display_.RedrawPlane();
   display_.ClearPanels();
   view_.ListChanged();

@@ -45,8 +45,6 @@ class Editor {
   void UsePlaneSettings(const PlaneSettings& settings) { display_.UsePlaneSettings(settings); }
   // The settings the practice plane is drawn from (the hidden second settings window).
   void UsePracticePlaneSettings(const PlaneSettings& settings) { practiceSettings_ = &settings; }
-  // The unit name as it stands in the new-work dialog; a reset work's first line holds it.
-  void SetUnitNameText(const std::string& title) { unitNameText_ = title; }
 
   // First show: panel colours, an empty work, the idle pointer and whole-curve mode.
   void FormShow();
@@ -78,7 +76,6 @@ class Editor {
   Work work_;
   ToolBarTexts texts_;
   ShownFileInfo shown_;
-  std::string unitNameText_;
   const PlaneSettings* practiceSettings_ = nullptr;
   EditorView& view_;
   EditorServices services_;

@@ -430,6 +430,20 @@ TEST_F(FileCommandsTest, ReplacingAnExistingFileWritesTheTitleFirst) {
   EXPECT_EQ(reread.Buffer().Lines().front(), ToCp932("新しい名前"));
 }
 
+// Erasing every curve keeps the work's title, in the labels and as the first line of the file
+// text the unit contents window shows.
+TEST_F(FileCommandsTest, ErasingEveryCurveKeepsTheTitleInTheFileText) {
+  Draw(2);
+  windows.unitNames = {ToCp932("授業の単元")};
+  prompter.files = {library + "lesson.mvr"};
+  ASSERT_EQ(files().SaveAs(), SaveResult::Saved);
+  prompter.answers = {Answer::Yes};
+  editor.EraseAll();
+  ASSERT_EQ(work().Count(), 0);
+  EXPECT_EQ(editor.ShownFile().title, ToCp932("授業の単元"));
+  EXPECT_EQ(work().Buffer().Lines().front(), ToCp932("授業の単元"));
+}
+
 // Declining to replace a file writes nothing and keeps the work's own name, so the next
 // overwrite does not replace the declined file unasked.
 TEST_F(FileCommandsTest, DecliningToReplaceKeepsTheWorksOwnName) {
