@@ -17,6 +17,7 @@
 #include "app/frm_program.h"
 #include "support/core/scripted_prompter.h"
 #include "support/gui/pixels.h"
+#include "support/gui/plane_click.h"
 #include "support/gui/qt_print.h"
 
 namespace {
@@ -30,16 +31,7 @@ class MainWindowTest : public ::testing::Test {
 
   TfrmMain& main() { return program.frmMain; }
 
-  // A left click on the plane at a lattice point: the release arrives while the press
-  // handler waits, as it does from a real mouse.
-  void ClickLattice(int x, int y) {
-    const PixelPoint p = main().editor().Geometry().LatticeToPixel(x, y);
-    const QPoint at(p.x, p.y);
-    ImageView* plane = main().imgCood;
-    QTimer::singleShot(30, plane,
-                       [plane, at] { QTest::mouseRelease(plane, Qt::LeftButton, {}, at); });
-    QTest::mousePress(plane, Qt::LeftButton, {}, at);
-  }
+  void ClickLattice(int x, int y) { ClickLatticePoint(main(), x, y); }
 
   ScriptedPrompter prompter;
   TProgram program;

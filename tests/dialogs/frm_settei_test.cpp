@@ -10,11 +10,11 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QTest>
-#include <QTimer>
 
 #include "app/frm_program.h"
 #include "support/core/scripted_prompter.h"
 #include "support/gui/pixels.h"
+#include "support/gui/plane_click.h"
 #include "support/gui/qt_print.h"
 
 namespace {
@@ -42,15 +42,7 @@ class LineKindWindowTest : public ::testing::Test {
   }
   bool Checked(const char* name) { return dialog().findChild<QRadioButton*>(name)->isChecked(); }
 
-  // A left click on the plane at a lattice point; the release arrives during the press wait.
-  void ClickLattice(int x, int y) {
-    const PixelPoint p = main().editor().Geometry().LatticeToPixel(x, y);
-    const QPoint at(p.x, p.y);
-    ImageView* plane = main().imgCood;
-    QTimer::singleShot(30, plane,
-                       [plane, at] { QTest::mouseRelease(plane, Qt::LeftButton, {}, at); });
-    QTest::mousePress(plane, Qt::LeftButton, {}, at);
-  }
+  void ClickLattice(int x, int y) { ClickLatticePoint(main(), x, y); }
 
   ScriptedPrompter prompter;
   std::unique_ptr<TProgram> program;

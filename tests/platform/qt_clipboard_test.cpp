@@ -9,11 +9,11 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QTest>
-#include <QTimer>
 
 #include "app/frm_program.h"
 #include "render/coordinate_plane.h"
 #include "support/core/scripted_prompter.h"
+#include "support/gui/plane_click.h"
 #include "support/gui/qt_print.h"
 
 namespace {
@@ -49,12 +49,7 @@ TEST(QtClipboard, CopyThenPasteOnTheMainPlaneShowsTheSamePicture) {
   TfrmMain& main = program.frmMain;
   main.show();
   (void)QTest::qWaitForWindowExposed(&main);
-  const PixelPoint p = main.editor().Geometry().LatticeToPixel(2, 3);
-  ImageView* imgCood = main.imgCood;
-  QTimer::singleShot(30, imgCood, [imgCood, p] {
-    QTest::mouseRelease(imgCood, Qt::LeftButton, {}, QPoint(p.x, p.y));
-  });
-  QTest::mousePress(imgCood, Qt::LeftButton, {}, QPoint(p.x, p.y));
+  ClickLatticePoint(main, 2, 3);
   ASSERT_EQ(main.editor().OpenWork().Count(), 1);
   const QImage shown = main.planeCanvas.Image().copy();
 
