@@ -114,6 +114,8 @@ void Editor::TestCommand() {
   state_.TestMode = true;
   PracticeSet set;
   set.curves = work_.Curves();
+  // The practice window's caption names the work under test; a test writes no record.
+  set.unitName = shown_.title;
   set.testMode = true;
   services_.windows.ShowPractice(set);
   display_.DispAllLine();

@@ -566,6 +566,17 @@ TEST_F(FileCommandsTest, PracticeRefusesAnEmptySetAndRedrawsTheWorkWhateverHappe
   EXPECT_FALSE(state().OpenForEdit);
 }
 
+// A test of the editor's own curves is captioned with the open work's title; it writes no
+// record, so the title is only shown.
+TEST_F(FileCommandsTest, ATestOfTheEditorsCurvesCarriesTheOpenWorksTitle) {
+  PutUnit("mine.mvr", "私の単元", 2);
+  OpenUnit("mine.mvr");
+  editor.TestCommand();
+  ASSERT_EQ(windows.practised.size(), 1u);
+  EXPECT_TRUE(windows.practised[0].testMode);
+  EXPECT_EQ(windows.practised[0].unitName, ToCp932("私の単元"));
+}
+
 // ---- The unit contents view ----
 
 struct MemoCase {
