@@ -8,10 +8,16 @@
 
 namespace {
 
-// The file-name part of a path: the save dialog proposes it in the unit library.
-std::string FileNamePart(const std::string& path) {
-  const std::size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
+// Where the save dialog starts and what it proposes: a work read from or saved to a file lives
+// on in that file's folder (a teacher's own folder or stick); a new work goes to the unit library.
+FileDialogRequest SaveDialogFor(const std::string& filter, const std::string& curFileName,
+                                bool hasOwnFile, const std::string& library) {
+  const std::size_t slash = curFileName.find_last_of('/');
+  const std::string name = slash == std::string::npos ? curFileName : curFileName.substr(slash + 1);
+  if (hasOwnFile && slash != std::string::npos && PathTaken(curFileName)) {
+    return FileDialogRequest{filter, curFileName.substr(0, slash + 1), name};
+  }
+  return FileDialogRequest{filter, library, name};
 }
 
 }  // namespace
@@ -38,7 +44,7 @@ SaveResult FileCommands::SaveWithDialog(bool ask, const std::string& confirmedTi
   const std::string library = UnitLibraryPath(state.ProgDirPath);
   MakeFolder(library);
   const std::optional<std::string> chosen = prompter.ChooseSaveFile(
-      FileDialogRequest{Msg().SaveFilter, library, FileNamePart(state.CurFileName)});
+      SaveDialogFor(Msg().SaveFilter, state.CurFileName, !state.NewFileFlag, library));
   if (!chosen) return SaveResult::Cancelled;
   const std::string title = ask ? editor_.shown_.title : confirmedTitle;
   const std::string name = CheckFileName(*chosen, prompter);

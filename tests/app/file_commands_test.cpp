@@ -319,6 +319,24 @@ TEST_F(FileCommandsTest, FileDialogsStartInTheLibraryWithTheirFilters) {
                                library, ""}));
 }
 
+// A work opened from outside the library is offered for saving where it came from: accepting
+// the proposal saves the teacher's file, not a new copy in the library.
+TEST_F(FileCommandsTest, TheSaveDialogProposesAnOutsideWorksOwnFile) {
+  const std::string outside = prog + "usb/";
+  fs::create_directories(outside);
+  TempFolder::Write(outside + "lesson.mvr", WorkBytes("持ってきた単元", 1));
+  prompter.files = {outside + "lesson.mvr"};
+  files().OpenFile();
+  ASSERT_EQ(work().Count(), 1);
+  Draw(1);
+  prompter.answers = {Answer::Yes};
+  prompter.files = {std::nullopt};
+  files().NewFile();
+  ASSERT_EQ(prompter.fileDialogs.size(), 2u);
+  EXPECT_EQ(prompter.fileDialogs[1].folder, outside);
+  EXPECT_EQ(prompter.fileDialogs[1].proposedName, "lesson.mvr");
+}
+
 TEST_F(FileCommandsTest, OpeningByTheFileDialogClearsThePanelsOfTheOldCurve) {
   const std::string path = PutUnit("b.mvr", "b", 2);
   Draw(1);  // selected: its equation is in the panel
