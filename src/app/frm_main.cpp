@@ -368,7 +368,7 @@ void TfrmMain::ListChanged() {
 
 void TfrmMain::FileInfoChanged() {
   const ShownFileInfo& shown = editor_->ShownFile();
-  const QString fileName = FromNativePath(shown.filePath);
+  const QString fileName = PathForDisplay(shown.filePath);
   setWindowTitle(U(kMainCaptionPrefix) + fileName);
   Q_EMIT FileInfoShown(ToQString(shown.title), fileName, shown.count);
 }

@@ -40,7 +40,7 @@ TProgram::TProgram(Prompter* prompter)
         QObject::connect(&frmMain, &TfrmMain::FileInfoShown, window.get(),
                          &TfrmTangen::ShowFileInfo);
         const ShownFileInfo& shown = frmMain.editor().ShownFile();
-        window->ShowFileInfo(ToQString(shown.title), FromNativePath(shown.filePath), shown.count);
+        window->ShowFileInfo(ToQString(shown.title), PathForDisplay(shown.filePath), shown.count);
         return window;
       }),
       frmOwari([this] {

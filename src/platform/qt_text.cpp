@@ -1,5 +1,6 @@
 #include "platform/qt_text.h"
 
+#include <QByteArray>
 #include <QFile>
 
 #include "model/cp932.h"
@@ -13,3 +14,8 @@ QString FromNativePath(const std::string& path) {
 }
 
 std::string ToNativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+QString PathForDisplay(const std::string& path) {
+  const QByteArray bytes = QByteArray::fromStdString(path);
+  return bytes.isValidUtf8() ? QFile::decodeName(bytes) : ToQString(path);
+}

@@ -12,3 +12,6 @@ std::string FromQString(const QString& text);
 
 QString FromNativePath(const std::string& path);
 std::string ToNativePath(const QString& path);
+// A path as the user reads it in a caption or label. A name that is no UTF-8, such as one a
+// Windows archive brought along in Shift-JIS, is read as CP932 rather than shown as "?" signs.
+QString PathForDisplay(const std::string& path);

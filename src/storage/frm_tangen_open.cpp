@@ -91,7 +91,7 @@ void TfrmTangenOpen::lstTitleClick(int row) {
 }
 
 void TfrmTangenOpen::ShowPreview() {
-  lblFileName->setText(FromNativePath(form_.FileName()));
+  lblFileName->setText(PathForDisplay(form_.FileName()));
   lstShiki->clear();
   for (const std::string& item : form_.PreviewItems()) lstShiki->addItem(ToQString(item));
   imgCood->Refresh();
