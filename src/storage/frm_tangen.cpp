@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFormLayout>
+#include <QHash>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -49,9 +50,21 @@ void TfrmTangen::ShowLines(const std::vector<std::string>& lines) {
   for (const std::string& line : lines) texts << ToQString(line);
   memFile->setPlainText(texts.join('\n'));
   memFile->document()->setModified(false);
+  shownLines_ = lines;
 }
 
 std::optional<std::string> TfrmTangen::EditedText() const {
   if (!memFile->document()->isModified()) return std::nullopt;
-  return FromQString(memFile->toPlainText());
+  // Bytes no character stands for are shown as a replacement sign; a line shown as one of the
+  // work's lines is handed back as that line, so editing one line does not change the others.
+  QHash<QString, const std::string*> shown;
+  for (const std::string& line : shownLines_) shown.insert(ToQString(line), &line);
+  std::string text;
+  const QStringList edited = memFile->toPlainText().split('\n');
+  for (qsizetype i = 0; i < edited.size(); ++i) {
+    if (i > 0) text += '\n';
+    const auto found = shown.constFind(edited[i]);
+    text += found != shown.constEnd() ? **found : FromQString(edited[i]);
+  }
+  return text;
 }

@@ -18,11 +18,15 @@ class TfrmTangen : public QDialog {
   void ShowFileInfo(const QString& title, const QString& fileName, int count);
   // The document lines (CP932) in the memo, as yet unedited.
   void ShowLines(const std::vector<std::string>& lines);
-  // The memo's text (CP932) when the user edited it since ShowLines, else nothing.
+  // The memo's text (CP932) when the user edited it since ShowLines, else nothing. A line the
+  // user left as it was keeps its bytes, even those no Shift-JIS character stands for.
   std::optional<std::string> EditedText() const;
 
   QLabel* lblTangen;
   QLabel* lblFileName;
   QLabel* lblNline;
   QPlainTextEdit* memFile;
+
+ private:
+  std::vector<std::string> shownLines_;
 };

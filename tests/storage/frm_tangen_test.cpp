@@ -68,6 +68,18 @@ TEST_F(UnitContentsWindowTest, DeletedCurveLinesTakeTheCurveAwayEverywhere) {
   EXPECT_EQ(work().Buffer().Size(), 21u);
 }
 
+// Editing one line hands the other lines back byte for byte, even bytes no Shift-JIS character
+// stands for (shown as a replacement sign).
+TEST_F(UnitContentsWindowTest, LinesLeftAsTheyWereKeepTheirBytes) {
+  const std::vector<std::string> lines = {ToCp932("単元"), "y = 6/x \xFF\xFE", "255,16"};
+  view().ShowLines(lines);
+  view().memFile->moveCursor(QTextCursor::End);
+  TypeText(view().memFile, "0");
+  const std::optional<std::string> text = view().EditedText();
+  ASSERT_TRUE(text.has_value());
+  EXPECT_EQ(*text, ToCp932("単元") + "\ny = 6/x \xFF\xFE\n255,160");
+}
+
 TEST_F(UnitContentsWindowTest, TextTheReaderRefusesIsReportedAndChangesNothing) {
   const std::vector<std::string> before = work().Buffer().Lines();
   EditAndReturn([](QPlainTextEdit& memo) {
