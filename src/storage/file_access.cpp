@@ -68,9 +68,13 @@ bool ResolveLinks(std::filesystem::path& path) {
     if (!S_ISLNK(info.st_mode)) return true;
     std::error_code ec;
     const std::filesystem::path target = std::filesystem::read_symlink(path, ec);
-    if (ec || target.empty()) return false;
+    if (ec || target.empty()) {
+      errno = ec ? ec.value() : ENOENT;
+      return false;
+    }
     path = target.is_absolute() ? target : path.parent_path() / target;
   }
+  errno = ELOOP;
   return false;
 }
 
@@ -118,31 +122,38 @@ bool ReadFirstLine(const std::string& path, std::string& line, std::size_t maxBy
   return true;
 }
 
-bool ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
+bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, int* error) {
   namespace fs = std::filesystem;
+  // Every refusal says why, in the platform's error codes, for the message that follows it.
+  const auto fail = [error](int code) {
+    if (error != nullptr) *error = code;
+    return false;
+  };
   fs::path target(path);
-  if (target.filename().empty()) return false;
+  if (target.filename().empty()) return fail(EISDIR);
   // Saving through a symbolic link replaces (or makes) the file it points to, not the link.
-  if (!ResolveLinks(target) || target.filename().empty()) return false;
+  if (!ResolveLinks(target)) return fail(errno);
+  if (target.filename().empty()) return fail(EISDIR);
 
   mode_t mode = DefaultFileMode();
   struct stat old {};
   bool replacing = false;
   if (::stat(target.c_str(), &old) == 0) {
     replacing = true;
-    if (!S_ISREG(old.st_mode)) return false;
+    if (!S_ISREG(old.st_mode)) return fail(S_ISDIR(old.st_mode) ? EISDIR : EINVAL);
     // Root may write anything, so a read-only file is told by its permission bits too.
-    if ((old.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) return false;
+    if ((old.st_mode & 0222) == 0) return fail(EACCES);
+    if (::access(target.c_str(), W_OK) != 0) return fail(errno);
     mode = old.st_mode & 0777;
   } else if (errno != ENOENT) {
-    return false;
+    return fail(errno);
   }
 
   const fs::path folder = target.parent_path();
   // A short fixed stem: the temporary name must fit even when the file name is long.
   std::string temp = (folder / ".mvrsave.XXXXXX").string();
   FileDescriptor fd(::mkstemp(temp.data()));
-  if (fd.get() < 0) return false;
+  if (fd.get() < 0) return fail(errno);
   // The new file keeps the old one's group as well as its permissions: in a folder a class
   // shares, the file must stay writable by the group after one pupil's save. A user who is no
   // member of that group cannot give it (EPERM); the file then has the user's group.
@@ -151,17 +162,19 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
   const bool written = grouped && ::fchmod(fd.get(), mode) == 0 && WriteAll(fd.get(), bytes) &&
                        ::fsync(fd.get()) == 0 && fd.Close();
   if (!written || ::rename(temp.c_str(), target.c_str()) != 0) {
+    const int reason = errno;
     fd.Close();
     ::unlink(temp.c_str());
-    return false;
+    return fail(reason);
   }
   // Make the rename itself durable. A folder that cannot be opened or synced by this file system
   // (EINVAL) is taken as it is; a failing disk (EIO) makes the save doubtful, and it is reported.
   const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dir >= 0) {
     const bool synced = ::fsync(dir) == 0 || errno == EINVAL;
+    const int reason = errno;
     ::close(dir);
-    return synced;
+    return synced || fail(reason);
   }
   return true;
 }

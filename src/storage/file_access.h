@@ -23,8 +23,9 @@ bool ReadFirstLine(const std::string& path, std::string& line,
 // Replaces the file's contents all at once: the bytes go to a temporary file in the same
 // folder, are flushed to disk and then renamed over the old file. On any failure the old file
 // is untouched and the temporary file removed. A file whose permissions allow nobody to write
-// it is refused rather than replaced.
-bool ReplaceFileAtomically(const std::string& path, const std::string& bytes);
+// it is refused rather than replaced. On failure, error (when given) receives the reason as an
+// errno value.
+bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, int* error = nullptr);
 
 // Reads an open file from where it stands until maxBytes or its end; false on a read error.
 bool ReadFromDescriptor(int fd, std::size_t maxBytes, std::string& out);

@@ -1,6 +1,7 @@
 #include "storage/work_file.h"
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
 
 #include <cstddef>
@@ -173,7 +174,9 @@ bool SaveLineFile(const std::string& title, const std::string& name, DocumentBuf
   // byte, or one too long for a work file, would come back as other lines or not at all.
   const std::string bytes = JoinTextLines(lines);
   std::vector<std::string> readBack;
-  if (SplitTextLines(bytes, readBack) && readBack == lines && ReplaceFileAtomically(name, bytes)) {
+  int error = 0;
+  if (SplitTextLines(bytes, readBack) && readBack == lines &&
+      ReplaceFileAtomically(name, bytes, &error)) {
     return true;
   }
   if (hadTitleLine) {
@@ -182,6 +185,9 @@ bool SaveLineFile(const std::string& title, const std::string& name, DocumentBuf
     lines.clear();
   }
   prompter.Message(DisplayName(name) + Msg().SaveFailedTail);
+  // Then why, in the system's own words (a full disk, a read-only file...), so the teacher knows
+  // what to mend. Lines refused before writing have no such reason.
+  if (error != 0) prompter.Message(ToCp932(std::strerror(error)));
   return false;
 }
 

@@ -63,8 +63,9 @@ int32_t LoadPreviewFile(const std::string& name, Prompter& prompter,
 // Writes the buffer with the title as its first line (line breaks and NUL bytes in the title
 // become spaces), replacing the file atomically. Lines the readers would not read back as they
 // are (a line break or NUL byte inside a line, a line over kMaxWorkLineBytes) are not written.
-// On failure line 1 is restored, name + "の保存に失敗しました" is shown and false returned; the
-// caller then ends the command that asked for the save.
+// On failure line 1 is restored, name + "の保存に失敗しました" is shown, followed by the system's
+// reason when the write itself failed, and false returned; the caller then ends the command that
+// asked for the save.
 bool SaveLineFile(const std::string& title, const std::string& name, DocumentBuffer& buffer,
                   Prompter& prompter);
 

@@ -14,6 +14,7 @@
 #include "model/cp932.h"
 #include "storage/work_file.h"
 #include "support/core/editor_rig.h"
+#include "support/core/save_failed.h"
 #include "support/core/temp_folder.h"
 
 namespace {
@@ -170,7 +171,9 @@ TEST_P(GuardTest, TheWorkIsReplacedOnlyWhenSavedOrGivenUp) {
   // The questions asked, in order.
   Lines expected{kSaveQuestion};
   if (c.exists) expected.push_back(chosen + kOverwriteTail);
-  if (c.failureMessage) expected.push_back(chosen + "の保存に失敗しました");
+  if (c.failureMessage) {
+    for (const std::string& m : SaveFailedMessages(chosen, ENOENT)) expected.push_back(m);
+  }
   EXPECT_EQ(prompter.messages, expected);
 
   if (c.written) {
@@ -491,6 +494,7 @@ struct FailureCase {
   std::function<std::string(const std::string& library)> target;  // prepares and names it
   bool overwrite;  // the failure happens on a plain overwrite of the open work's file
   bool fullDisk = false;
+  int reason = 0;  // the system's reason the teacher is told
 };
 
 std::string OpenWorkFile(const std::string& library) { return library + "open.mvr"; }
@@ -532,24 +536,27 @@ TEST_P(WriteFailureTest, EndsTheCommandLeavingTheWorkOpenUnsavedAndNamedAsItWas)
   } else {
     EXPECT_EQ(result, SaveResult::Failed);
   }
-  EXPECT_EQ(prompter.messages, Lines{target + "の保存に失敗しました"});
+  EXPECT_EQ(prompter.messages, SaveFailedMessages(target, c.reason));
   EXPECT_EQ(Take(), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, WriteFailureTest,
-    ::testing::Values(
-        FailureCase{"MissingFolder", [](const std::string& l) { return l + "gone/x.mvr"; }, false},
-        FailureCase{"FolderIsAFile", [](const std::string& l) { return l + "open.mvr/x.mvr"; },
-                    false},
-        FailureCase{"FullDisk", [](const std::string& l) { return l + "full.mvr"; }, false, true},
-        FailureCase{"FullDiskOnOverwrite", OpenWorkFile, true, true},
-        FailureCase{"ReadOnlyFileOnOverwrite",
-                    [](const std::string& l) {
-                      fs::permissions(OpenWorkFile(l), fs::perms::owner_read);
-                      return OpenWorkFile(l);
-                    },
-                    true}),
+    ::testing::Values(FailureCase{"MissingFolder",
+                                  [](const std::string& l) { return l + "gone/x.mvr"; }, false,
+                                  false, ENOENT},
+                      FailureCase{"FolderIsAFile",
+                                  [](const std::string& l) { return l + "open.mvr/x.mvr"; }, false,
+                                  false, ENOTDIR},
+                      FailureCase{"FullDisk", [](const std::string& l) { return l + "full.mvr"; },
+                                  false, true, EFBIG},
+                      FailureCase{"FullDiskOnOverwrite", OpenWorkFile, true, true, EFBIG},
+                      FailureCase{"ReadOnlyFileOnOverwrite",
+                                  [](const std::string& l) {
+                                    fs::permissions(OpenWorkFile(l), fs::perms::owner_read);
+                                    return OpenWorkFile(l);
+                                  },
+                                  true, false, EACCES}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(FileCommandsTest, AMissingLibraryIsMadeByTheFirstSaveIntoIt) {

@@ -11,6 +11,7 @@
 
 #include "model/cp932.h"
 #include "support/core/child_process.h"
+#include "support/core/save_failed.h"
 #include "support/core/scripted_prompter.h"
 #include "support/core/temp_folder.h"
 
@@ -296,6 +297,7 @@ struct SaveFailureCase {
   const char* name;
   // Prepares the folder and returns the name to save to.
   std::function<std::string(const TempFolder&)> target;
+  int reason;  // the system's reason the teacher is told
 };
 
 class SaveFailureTest : public ::testing::TestWithParam<SaveFailureCase> {};
@@ -315,7 +317,7 @@ TEST_P(SaveFailureTest, KeepsOldFileAndTitleLineAndSaysSo) {
   ScriptedPrompter prompter;
   EXPECT_FALSE(SaveLineFile("new title", name, buffer, prompter));
   EXPECT_EQ(buffer.Lines(), before);
-  EXPECT_EQ(prompter.messages, Lines{name + "の保存に失敗しました"});
+  EXPECT_EQ(prompter.messages, SaveFailedMessages(name, c.reason));
   EXPECT_EQ(TempFolder::Read(old), SampleFile());
   EXPECT_EQ(folder.EntryCount(), entries);
 }
@@ -323,23 +325,25 @@ TEST_P(SaveFailureTest, KeepsOldFileAndTitleLineAndSaysSo) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, SaveFailureTest,
     ::testing::Values(
-        SaveFailureCase{"MissingFolder",
-                        [](const TempFolder& f) { return f / "missing/work.mvr"; }},
+        SaveFailureCase{"MissingFolder", [](const TempFolder& f) { return f / "missing/work.mvr"; },
+                        ENOENT},
         // A regular file where the folder should be: even root cannot create files there.
-        SaveFailureCase{"FolderIsAFile",
-                        [](const TempFolder& f) { return f / "old.mvr/work.mvr"; }},
+        SaveFailureCase{"FolderIsAFile", [](const TempFolder& f) { return f / "old.mvr/work.mvr"; },
+                        ENOTDIR},
         SaveFailureCase{"TargetIsAFolder",
                         [](const TempFolder& f) {
                           fs::create_directory(f / "dir.mvr");
                           return f / "dir.mvr";
-                        }},
+                        },
+                        EISDIR},
         SaveFailureCase{"ReadOnlyFile",
                         [](const TempFolder& f) {
                           fs::permissions(f / "old.mvr", fs::perms::owner_read |
                                                              fs::perms::group_read |
                                                              fs::perms::others_read);
                           return f / "old.mvr";
-                        }}),
+                        },
+                        EACCES}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(SaveFailure, ReadOnlyFolderKeepsTheOldFile) {
@@ -357,7 +361,7 @@ TEST(SaveFailure, ReadOnlyFolderKeepsTheOldFile) {
     buffer.Reset("placeholder");
     ScriptedPrompter prompter;
     return !SaveLineFile("t", old, buffer, prompter) && buffer.Lines() == Lines{"placeholder"} &&
-           prompter.messages == Lines{old + "の保存に失敗しました"};
+           prompter.messages == SaveFailedMessages(old, EACCES);
   });
   EXPECT_TRUE(keptAndSaid);
   EXPECT_EQ(TempFolder::Read(old), SampleFile());
@@ -374,7 +378,7 @@ TEST(SaveFailure, AFullDiskKeepsTheOldFileAndSaysSo) {
     for (int i = 0; i < 20; ++i) buffer.AppendCurve(TLineData{});
     ScriptedPrompter prompter;
     return !SaveLineFile("t", old, buffer, prompter) &&
-           prompter.messages == Lines{old + "の保存に失敗しました"};
+           prompter.messages == SaveFailedMessages(old, EFBIG);
   });
   EXPECT_TRUE(keptAndSaid);
   EXPECT_EQ(TempFolder::Read(old), SampleFile());
@@ -386,6 +390,7 @@ struct LinkCase {
   const char* name;
   std::function<void(const TempFolder&)> make;  // makes "link.mvr" and what it points to
   const char* writtenFile;                      // nullptr: the save fails
+  int reason = 0;                               // why it fails
 };
 
 class SaveThroughLinks : public ::testing::TestWithParam<LinkCase> {};
@@ -402,7 +407,7 @@ TEST_P(SaveThroughLinks, WriteTheFileTheLinkNamesAndKeepTheLink) {
   EXPECT_TRUE(fs::is_symlink(fs::symlink_status(link)));
   if (c.writtenFile == nullptr) {
     EXPECT_FALSE(saved);
-    EXPECT_EQ(prompter.messages, Lines{link + "の保存に失敗しました"});
+    EXPECT_EQ(prompter.messages, SaveFailedMessages(link, c.reason));
   } else {
     ASSERT_TRUE(saved);
     EXPECT_EQ(TempFolder::Read(folder / c.writtenFile), "new\r\n");
@@ -435,16 +440,16 @@ INSTANTIATE_TEST_SUITE_P(
                    fs::create_symlink(f / "other.mvr", f / "link.mvr");
                    fs::create_symlink(f / "link.mvr", f / "other.mvr");
                  },
-                 nullptr},
+                 nullptr, ELOOP},
         LinkCase{"ToAFolder",
                  [](const TempFolder& f) {
                    fs::create_directory(f / "dir");
                    fs::create_symlink(f / "dir", f / "link.mvr");
                  },
-                 nullptr},
+                 nullptr, EISDIR},
         LinkCase{"IntoAMissingFolder",
                  [](const TempFolder& f) { fs::create_symlink("gone/x.mvr", f / "link.mvr"); },
-                 nullptr}),
+                 nullptr, ENOENT}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // Whatever the writer accepts, the reader gives back; what it would not, it does not write.
