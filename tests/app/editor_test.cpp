@@ -10,6 +10,7 @@
 #include "model/cp932.h"
 #include "model/equation_text.h"
 #include "storage/document_buffer.h"
+#include "support/core/editor_rig.h"
 #include "support/core/recording_canvas.h"
 #include "support/core/scripted_prompter.h"
 
@@ -21,68 +22,8 @@ class EditorTestAccess {
 
 namespace {
 
-class FakeView : public EditorView {
- public:
-  int32_t cursor = 0;
-
-  void PlanePlaced(int32_t, int32_t, int32_t, int32_t) override {}
-  void ImagesChanged() override {}
-  void SetPlaneCursor(int32_t number) override { cursor = number; }
-  void ListChanged() override {}
-  void FileInfoChanged() override {}
-  void TextsChanged() override {}
-  void LineModeChanged() override { ++lineModeChanges; }
-  int32_t lineModeChanges = 0;
-};
-
-class FakeWait : public HoldWait {
- public:
-  std::function<void()> duringWait;  // runs inside the press-and-hold wait
-
-  void WaitFor(int32_t, const std::function<bool()>&) override {
-    if (duringWait) {
-      auto hook = std::move(duringWait);
-      duringWait = nullptr;
-      hook();
-    }
-  }
-};
-
-class FakeClipboard : public Clipboard {
- public:
-  bool hasPicture = false;
-  int32_t put = 0;
-  void PutImage(const Canvas&) override { ++put; }
-  bool DrawImageOn(Canvas&) override { return hasPicture; }
-};
-
-class FakeWindows : public WindowHost {
- public:
-  int32_t practiceShown = 0;
-  PracticeSet lastSet;
-  std::optional<PracticeSet> chosenUnit;  // what the open-by-unit window hands back
-
-  void Show(ProgramWindow) override {}
-  std::optional<PracticeSet> ChooseUnitForPractice() override { return chosenUnit; }
-  void ShowPractice(const PracticeSet& set) override {
-    ++practiceShown;
-    lastSet = set;
-  }
-  void ShowHelp(int32_t) override {}
-};
-
 class EditorTest : public ::testing::Test {
  protected:
-  EditorTest()
-      : grid(tableCanvas),
-        grid2(table2Canvas),
-        editor(EditorSurfaces{plane, shiki, teisuu, henikiX, henikiY, sample, grid, grid2}, view,
-               EditorServices{prompter, wait, clipboard, windows}, settings) {
-    editor.SetLayout(1024, 740, 384);
-    editor.FormShow();
-    prompter.messages.clear();
-  }
-
   static int32_t Px(int32_t x) { return 192 + 16 * x; }
   static int32_t Py(int32_t y) { return 192 - 16 * y; }
 
@@ -117,17 +58,24 @@ class EditorTest : public ::testing::Test {
     return lines;
   }
 
-  RecordingCanvas plane{384, 384}, shiki{161, 65}, teisuu{161, 65}, henikiX{347, 73},
-      henikiY{347, 73}, sample{40, 24}, tableCanvas{367, 65}, table2Canvas{367, 65};
-  TableGrid grid;
-  TableGrid grid2;
-  FakeView view;
-  FakeWait wait;
-  FakeClipboard clipboard;
-  FakeWindows windows;
-  ScriptedPrompter prompter;
-  PlaneSettings settings;
-  Editor editor;
+  EditorRig rig{""};
+  RecordingCanvas& plane = rig.plane;
+  RecordingCanvas& shiki = rig.shiki;
+  RecordingCanvas& teisuu = rig.teisuu;
+  RecordingCanvas& henikiX = rig.henikiX;
+  RecordingCanvas& henikiY = rig.henikiY;
+  RecordingCanvas& sample = rig.sample;
+  RecordingCanvas& tableCanvas = rig.tableCanvas;
+  RecordingCanvas& table2Canvas = rig.table2Canvas;
+  TableGrid& grid = rig.grid;
+  TableGrid& grid2 = rig.grid2;
+  RigView& view = rig.view;
+  RigWait& wait = rig.wait;
+  RigClipboard& clipboard = rig.clipboard;
+  RigWindows& windows = rig.windows;
+  ScriptedPrompter& prompter = rig.prompter;
+  PlaneSettings& settings = rig.settings;
+  Editor& editor = rig.editor;
 };
 
 TEST_F(EditorTest, ClickInWholeModeRegistersTheCurveThroughThePoint) {
@@ -558,32 +506,34 @@ TEST_F(EditorTest, TestIsRefusedAsAWholeForOneCurveWithADomain) {
   Click(1, 1);
   Click(2, 0);
   editor.TestCommand();
-  EXPECT_EQ(windows.practiceShown, 0);
+  EXPECT_TRUE(windows.practised.empty());
   EXPECT_EQ(prompter.messages, (std::vector<std::string>{"テストするデータがありません",
                                                          "変域があるものはテストできません"}));
   editor.List().DeleteSelected();  // the half-line was selected
   editor.TestCommand();
-  EXPECT_EQ(windows.practiceShown, 1);
+  EXPECT_EQ(windows.practised.size(), 1u);
   EXPECT_TRUE(editor.State().TestMode);
-  EXPECT_TRUE(windows.lastSet.testMode);
-  ASSERT_EQ(windows.lastSet.curves.size(), 1u);
-  EXPECT_EQ(windows.lastSet.curves[0].Shiki, "y = 6/x");
+  EXPECT_TRUE(windows.practised.back().testMode);
+  ASSERT_EQ(windows.practised.back().curves.size(), 1u);
+  EXPECT_EQ(windows.practised.back().curves[0].Shiki, "y = 6/x");
 }
 
 TEST_F(EditorTest, PracticeRefusesAUnitWithADomain) {
-  windows.chosenUnit = PracticeSet{};
-  windows.chosenUnit->curves.resize(2);
-  windows.chosenUnit->curves[1].LMode = kModeSegment;
+  PracticeSet unit;
+  unit.curves.resize(2);
+  unit.curves[1].LMode = kModeSegment;
+  windows.unitsToPractise = {unit};
   editor.PracticeCommand();
-  EXPECT_EQ(windows.practiceShown, 0);
+  EXPECT_TRUE(windows.practised.empty());
   EXPECT_FALSE(editor.State().TestMode);
-  windows.chosenUnit->curves[1].LMode = kModeWhole;
+  unit.curves[1].LMode = kModeWhole;
+  windows.unitsToPractise = {unit};
   editor.PracticeCommand();
-  EXPECT_EQ(windows.practiceShown, 1);
+  EXPECT_EQ(windows.practised.size(), 1u);
   // A unit window closed without OK starts nothing.
-  windows.chosenUnit.reset();
+  windows.unitsToPractise = {std::nullopt};
   editor.PracticeCommand();
-  EXPECT_EQ(windows.practiceShown, 1);
+  EXPECT_EQ(windows.practised.size(), 1u);
 }
 
 TLineData WholeCurve(int32_t x1, int32_t y1) {
@@ -611,11 +561,12 @@ TEST_P(PoseTest, PracticeIsRefusedBeforeTheWindowOpensWhenAQuestionCannotBePosed
   practicePlane.DX = practicePlane.DY = practicePlane.AcceptedDX = practicePlane.AcceptedDY =
       c.practiceSpacing;
   editor.UsePracticePlaneSettings(practicePlane);
-  windows.chosenUnit = PracticeSet{};
-  windows.chosenUnit->curves = c.curves;
+  PracticeSet unit;
+  unit.curves = c.curves;
+  windows.unitsToPractise = {unit};
   plane.Clear();
   editor.PracticeCommand();
-  EXPECT_EQ(windows.practiceShown, c.message == nullptr ? 1 : 0);
+  EXPECT_EQ(windows.practised.size(), c.message == nullptr ? 1u : 0u);
   const std::vector<std::string> messages =
       c.message == nullptr ? std::vector<std::string>{} : std::vector<std::string>{c.message};
   EXPECT_EQ(prompter.messages, messages);
@@ -646,7 +597,7 @@ TEST_F(EditorTest, TheEditorsWorkIsDrawnAgainAfterATest) {
   Click(2, 3);
   plane.Clear();
   editor.TestCommand();
-  EXPECT_EQ(windows.practiceShown, 1);
+  EXPECT_EQ(windows.practised.size(), 1u);
   EXPECT_EQ(plane.Ops("Fill").back(), "Fill 0,0,384,384 #FFFFFF");
   EXPECT_FALSE(plane.Ops("Rectangle").empty());  // the curve's handles
 }

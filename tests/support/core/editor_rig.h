@@ -18,12 +18,15 @@ class RigView : public EditorView {
  public:
   int32_t fileInfoChanges = 0;
   int32_t listChanges = 0;
+  int32_t lineModeChanges = 0;
+  int32_t cursor = 0;  // the plane's pointer as last set
   void PlanePlaced(int32_t, int32_t, int32_t, int32_t) override {}
   void ImagesChanged() override {}
-  void SetPlaneCursor(int32_t) override {}
+  void SetPlaneCursor(int32_t number) override { cursor = number; }
   void ListChanged() override { ++listChanges; }
   void FileInfoChanged() override { ++fileInfoChanges; }
   void TextsChanged() override {}
+  void LineModeChanged() override { ++lineModeChanges; }
 };
 
 class RigWait : public HoldWait {
@@ -36,8 +39,10 @@ class RigWait : public HoldWait {
 
 class RigClipboard : public Clipboard {
  public:
-  void PutImage(const Canvas&) override {}
-  bool DrawImageOn(Canvas&) override { return false; }
+  bool hasPicture = false;  // a picture is there to paste
+  int32_t put = 0;          // pictures copied
+  void PutImage(const Canvas&) override { ++put; }
+  bool DrawImageOn(Canvas&) override { return hasPicture; }
 };
 
 // The program's windows as a script: each modal window hands back the next scripted answer
