@@ -2,8 +2,8 @@
 // function table of the last selected curve, all on real images.
 #include <benchmark/benchmark.h>
 
-#include "app/editor.h"
 #include "bench_app.h"
+#include "editor/editor.h"
 #include "model/cp932.h"
 #include "platform/qt_canvas.h"
 #include "silent_prompter.h"

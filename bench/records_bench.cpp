@@ -8,10 +8,10 @@
 #include <fstream>
 #include <string>
 
+#include "library/records.h"
+#include "library/records_view.h"
 #include "model/cp932.h"
 #include "silent_prompter.h"
-#include "storage/records.h"
-#include "storage/records_view.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <string>
 
 #include "bench_app.h"
+#include "library/tangen_open_form.h"
+#include "library/unit_library.h"
 #include "platform/qt_canvas.h"
 #include "silent_prompter.h"
-#include "storage/tangen_open_form.h"
-#include "storage/unit_library.h"
 #include "storage/work_file.h"
 
 namespace {

@@ -1,10 +1,9 @@
 # Which side of the program a source file belongs to, decided in one place for the sources, the
-# tests and the fuzz targets: windows (files named frm_*) and the Qt implementations of the core's
-# services (src/platform/, tests/platform/) are the GUI side and link Qt; everything else is the
-# Qt-free core. A test file belongs to the side of the unit it tests, which it mirrors.
+# tests and the fuzz targets by its folder: the windows (windows/) and the Qt implementations of the
+# core's services (platform/) are the GUI side and link Qt; every other folder is the Qt-free core.
+# A test file belongs to the side of the unit it tests, whose folder it mirrors.
 function(mevrolin_is_gui file out)
-  get_filename_component(name "${file}" NAME)
-  if(name MATCHES "^frm_" OR file MATCHES "(^|/)platform/")
+  if(file MATCHES "^(windows|platform)/")
     set(${out} TRUE PARENT_SCOPE)
   else()
     set(${out} FALSE PARENT_SCOPE)
@@ -12,14 +11,14 @@ function(mevrolin_is_gui file out)
 endfunction()
 
 # Splits the files matching pattern below folder into core and GUI lists, leaving out the
-# program entry (app/main.cpp).
+# program entry (windows/main.cpp).
 function(mevrolin_split folder pattern core_out gui_out)
   file(GLOB_RECURSE all CONFIGURE_DEPENDS "${folder}/${pattern}")
   set(core)
   set(gui)
   foreach(f IN LISTS all)
     file(RELATIVE_PATH rel "${folder}" "${f}")
-    if(rel STREQUAL "app/main.cpp")
+    if(rel STREQUAL "windows/main.cpp")
       continue()
     endif()
     mevrolin_is_gui("${rel}" is_gui)

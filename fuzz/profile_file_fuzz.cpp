@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
-#include "storage/profile_file.h"
-#include "storage/records.h"
+#include "library/profile_file.h"
+#include "library/records.h"
 
 namespace {
 

@@ -26,8 +26,8 @@
 #include <memory>
 #include <vector>
 
-#include "app/frm_program.h"
 #include "model/equation_text.h"
+#include "windows/frm_program.h"
 
 namespace {
 

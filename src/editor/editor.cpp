@@ -1,4 +1,4 @@
-#include "app/editor.h"
+#include "editor/editor.h"
 
 #include <algorithm>
 

@@ -9,12 +9,12 @@
 #include <cstdint>
 #include <string>
 
-#include "app/editor_display.h"
-#include "app/editor_options.h"
-#include "app/editor_view.h"
-#include "app/file_commands.h"
-#include "app/graph_list.h"
-#include "app/plane_mouse.h"
+#include "editor/editor_display.h"
+#include "editor/editor_options.h"
+#include "editor/editor_view.h"
+#include "editor/file_commands.h"
+#include "editor/graph_list.h"
+#include "editor/plane_mouse.h"
 #include "model/editor_state.h"
 #include "render/plane_settings.h"
 #include "storage/work.h"

@@ -1,6 +1,6 @@
-#include "app/editor_display.h"
+#include "editor/editor_display.h"
 
-#include "app/main_layout.h"
+#include "editor/main_layout.h"
 #include "render/coordinate_plane.h"
 #include "render/curve_plot.h"
 #include "render/domain_panels.h"

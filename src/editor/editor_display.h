@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "app/editor_view.h"
+#include "editor/editor_view.h"
 #include "model/editor_state.h"
 #include "render/plane_geometry.h"
 #include "render/plane_settings.h"

@@ -1,4 +1,4 @@
-#include "app/editor_options.h"
+#include "editor/editor_options.h"
 
 #include <algorithm>
 

@@ -5,10 +5,10 @@
 
 #include <cstdint>
 
-#include "app/editor_display.h"
-#include "app/editor_view.h"
-#include "dialogs/line_kind_form.h"
+#include "editor/editor_display.h"
+#include "editor/editor_view.h"
 #include "model/editor_state.h"
+#include "settings/line_kind_form.h"
 #include "storage/work.h"
 
 // Options whose only effect is a full redraw with the new setting.

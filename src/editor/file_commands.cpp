@@ -1,9 +1,9 @@
-#include "app/file_commands.h"
+#include "editor/file_commands.h"
 
-#include "app/editor.h"
+#include "editor/editor.h"
+#include "library/unit_library.h"
 #include "model/messages.h"
 #include "storage/file_access.h"
-#include "storage/unit_library.h"
 #include "storage/work_file.h"
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "app/editor_view.h"
+#include "editor/editor_view.h"
 
 class Editor;
 

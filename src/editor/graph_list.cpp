@@ -1,4 +1,4 @@
-#include "app/graph_list.h"
+#include "editor/graph_list.h"
 
 #include "model/messages.h"
 

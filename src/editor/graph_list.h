@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/editor_display.h"
-#include "app/editor_view.h"
-#include "app/plane_mouse.h"
+#include "editor/editor_display.h"
+#include "editor/editor_view.h"
+#include "editor/plane_mouse.h"
 #include "model/editor_state.h"
 #include "storage/work.h"
 

@@ -1,4 +1,4 @@
-#include "app/main_layout.h"
+#include "editor/main_layout.h"
 
 MainLayout ComputeMainLayout(int32_t screenWidth, int32_t screenHeight) {
   MainLayout m;

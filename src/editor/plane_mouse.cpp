@@ -1,4 +1,4 @@
-#include "app/plane_mouse.h"
+#include "editor/plane_mouse.h"
 
 #include <algorithm>
 #include <climits>

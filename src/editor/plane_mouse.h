@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "app/editor_display.h"
-#include "app/editor_view.h"
+#include "editor/editor_display.h"
+#include "editor/editor_view.h"
 #include "model/editor_state.h"
 #include "storage/work.h"
 

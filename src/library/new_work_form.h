@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "library/unit_library.h"
 #include "services/prompter.h"
-#include "storage/unit_library.h"
 
 class NewWorkForm {
  public:

@@ -1,4 +1,4 @@
-#include "storage/profile_file.h"
+#include "library/profile_file.h"
 
 #include <unordered_set>
 

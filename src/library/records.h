@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "library/profile_file.h"
 #include "services/prompter.h"
-#include "storage/profile_file.h"
 
 // Record.ini is never read beyond this size: far more than a school's records for decades.
 inline constexpr std::size_t kMaxRecordFileBytes = 64u << 20;

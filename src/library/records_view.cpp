@@ -1,10 +1,10 @@
-#include "storage/records_view.h"
+#include "library/records_view.h"
 
 #include <utility>
 
+#include "library/records.h"
+#include "library/unit_library.h"
 #include "model/messages.h"
-#include "storage/records.h"
-#include "storage/unit_library.h"
 
 RecordsView::RecordsView(std::string progDirPath, Prompter& prompter)
     : progDirPath_(std::move(progDirPath)), prompter_(prompter) {}

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "library/profile_file.h"
 #include "services/prompter.h"
-#include "storage/profile_file.h"
 
 class RecordsView {
  public:

@@ -1,4 +1,4 @@
-#include "storage/tangen_open_form.h"
+#include "library/tangen_open_form.h"
 
 #include "model/messages.h"
 #include "render/coordinate_plane.h"

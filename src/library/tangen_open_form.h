@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "library/unit_library.h"
 #include "model/editor_state.h"
 #include "model/line_data.h"
-#include "practice/practice_set.h"
+#include "model/practice_set.h"
 #include "render/canvas.h"
 #include "render/plane_geometry.h"
 #include "render/plane_settings.h"
 #include "services/prompter.h"
-#include "storage/unit_library.h"
 
 class TangenOpenForm {
  public:

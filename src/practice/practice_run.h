@@ -12,8 +12,8 @@
 
 #include "model/editor_state.h"
 #include "model/line_data.h"
+#include "model/practice_set.h"
 #include "practice/practice_dialogs.h"
-#include "practice/practice_set.h"
 #include "render/canvas.h"
 #include "render/plane_geometry.h"
 #include "render/plane_settings.h"

@@ -1,4 +1,4 @@
-#include "dialogs/print_preview.h"
+#include "printing/print_preview.h"
 
 #include <algorithm>
 #include <limits>

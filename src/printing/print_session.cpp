@@ -1,4 +1,4 @@
-#include "dialogs/print_session.h"
+#include "printing/print_session.h"
 
 #include <algorithm>
 #include <cmath>

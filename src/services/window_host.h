@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "practice/practice_set.h"
+#include "model/practice_set.h"
 
 enum class ProgramWindow {
   LineKind,       // 線の種類 (modeless)

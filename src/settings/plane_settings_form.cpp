@@ -1,4 +1,4 @@
-#include "dialogs/plane_settings_form.h"
+#include "settings/plane_settings_form.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "practice/frm_ayamari.h"
+#include "windows/frm_ayamari.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,11 +1,11 @@
-#include "app/frm_help.h"
+#include "windows/frm_help.h"
 
 #include <QVBoxLayout>
 
-#include "app/app_info.h"
 #include "model/messages.h"
 #include "platform/qt_text.h"
 #include "storage/help_file.h"
+#include "windows/app_info.h"
 
 THelpWindow::THelpWindow(QWidget* parent) : QDialog(parent), text(new QTextBrowser(this)) {
   setObjectName("frmHelp");

@@ -1,4 +1,4 @@
-#include "storage/frm_kiroku.h"
+#include "windows/frm_kiroku.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>

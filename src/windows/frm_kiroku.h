@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <string>
 
-#include "storage/records_view.h"
+#include "library/records_view.h"
 
 class TfrmKiroku : public QDialog {
   Q_OBJECT

@@ -1,4 +1,4 @@
-#include "app/frm_main.h"
+#include "windows/frm_main.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -10,12 +10,12 @@
 #include <QStyledItemDelegate>
 #include <QWindow>
 
-#include "app/app_info.h"
 #include "model/cp932.h"
 #include "platform/cursors.h"
 #include "platform/qt_prompter.h"
 #include "platform/qt_text.h"
 #include "storage/program_folder.h"
+#include "windows/app_info.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <array>
 #include <memory>
 
-#include "app/editor.h"
-#include "app/main_layout.h"
+#include "editor/editor.h"
+#include "editor/main_layout.h"
 #include "platform/image_view.h"
 #include "platform/qt_canvas.h"
 #include "platform/qt_clipboard.h"

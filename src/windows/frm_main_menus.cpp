@@ -10,10 +10,10 @@
 #include <QSpinBox>
 #include <optional>
 
-#include "app/frm_main.h"
 #include "platform/form_setup.h"
 #include "platform/qt_text.h"
 #include "storage/help_file.h"
+#include "windows/frm_main.h"
 
 void TfrmMain::CreateMenus() {
   auto menu = [this](const char* name, const char* caption, int32_t helpTopic) {

@@ -1,4 +1,4 @@
-#include "storage/frm_new_work.h"
+#include "windows/frm_new_work.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -9,8 +9,8 @@
 #include <optional>
 #include <string>
 
+#include "library/new_work_form.h"
 #include "services/prompter.h"
-#include "storage/new_work_form.h"
 
 class TfrmNewWork : public QDialog {
   Q_OBJECT

@@ -1,4 +1,4 @@
-#include "practice/frm_owari.h"
+#include "windows/frm_owari.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "dialogs/frm_print.h"
+#include "windows/frm_print.h"
 
 #include <QFormLayout>
 #include <QGroupBox>

@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "dialogs/print_preview.h"
-#include "dialogs/print_session.h"
 #include "platform/qt_canvas.h"
+#include "printing/print_preview.h"
+#include "printing/print_session.h"
 #include "services/clock.h"
 #include "services/printer.h"
 #include "services/prompter.h"

@@ -1,17 +1,17 @@
-#include "app/frm_program.h"
+#include "windows/frm_program.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
-#include "app/app_info.h"
+#include "library/records.h"
+#include "library/unit_library.h"
 #include "platform/qt_fonts.h"
 #include "platform/qt_text.h"
 #include "storage/help_file.h"
-#include "storage/records.h"
-#include "storage/unit_library.h"
 #include "storage/work_file.h"
+#include "windows/app_info.h"
 
 TProgram::TProgram(Prompter* prompter)
     : frmMain(prompter, *this, planeSettings),

@@ -1,4 +1,4 @@
-#include "practice/frm_renshu.h"
+#include "windows/frm_renshu.h"
 
 #include <QLabel>
 #include <QLineEdit>

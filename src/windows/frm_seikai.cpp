@@ -1,4 +1,4 @@
-#include "practice/frm_seikai.h"
+#include "windows/frm_seikai.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "dialogs/frm_set_cood.h"
+#include "windows/frm_set_cood.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

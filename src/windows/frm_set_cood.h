@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "dialogs/plane_settings_form.h"
+#include "settings/plane_settings_form.h"
 
 class QCheckBox;
 class QLineEdit;

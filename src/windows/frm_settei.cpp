@@ -1,4 +1,4 @@
-#include "dialogs/frm_settei.h"
+#include "windows/frm_settei.h"
 
 #include <QGroupBox>
 #include <QPushButton>

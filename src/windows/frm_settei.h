@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <array>
 
-#include "dialogs/line_kind_form.h"
+#include "settings/line_kind_form.h"
 
 class QGroupBox;
 class QPushButton;

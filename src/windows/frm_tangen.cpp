@@ -1,4 +1,4 @@
-#include "storage/frm_tangen.h"
+#include "windows/frm_tangen.h"
 
 #include <QFont>
 #include <QFormLayout>

@@ -1,4 +1,4 @@
-#include "storage/frm_tangen_open.h"
+#include "windows/frm_tangen_open.h"
 
 #include <QFont>
 #include <algorithm>

@@ -8,12 +8,12 @@
 #include <QPushButton>
 #include <string>
 
+#include "library/tangen_open_form.h"
 #include "platform/image_view.h"
 #include "platform/qt_canvas.h"
 #include "render/plane_settings.h"
 #include "services/prompter.h"
 #include "services/window_host.h"
-#include "storage/tangen_open_form.h"
 
 class TfrmTangenOpen : public QDialog {
   Q_OBJECT

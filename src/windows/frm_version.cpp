@@ -1,4 +1,4 @@
-#include "app/frm_version.h"
+#include "windows/frm_version.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -2,7 +2,7 @@
 // closes.
 #include <QApplication>
 
-#include "app/frm_program.h"
+#include "windows/frm_program.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

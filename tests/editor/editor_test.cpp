@@ -1,6 +1,6 @@
 // The editor driven the way the window drives it: pixel clicks on a 384 × 384 plane with
 // 16 pixels a unit (origin at pixel (192, 192)), scripted answers, recording canvases.
-#include "app/editor.h"
+#include "editor/editor.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The file commands driven with scripted answers, dialogs and windows, on a program folder of
 // its own in a temporary folder.
-#include "app/file_commands.h"
+#include "editor/file_commands.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>

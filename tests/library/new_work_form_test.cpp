@@ -1,4 +1,4 @@
-#include "storage/new_work_form.h"
+#include "library/new_work_form.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "storage/records.h"
+#include "library/records.h"
 
 #include <gtest/gtest.h>
 #include <spawn.h>

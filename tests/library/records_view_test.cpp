@@ -1,4 +1,4 @@
-#include "storage/records_view.h"
+#include "library/records_view.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

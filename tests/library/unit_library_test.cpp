@@ -1,4 +1,4 @@
-#include "storage/unit_library.h"
+#include "library/unit_library.h"
 
 #include <gtest/gtest.h>
 

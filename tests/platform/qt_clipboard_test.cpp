@@ -10,11 +10,11 @@
 #include <QMimeData>
 #include <QTest>
 
-#include "app/frm_program.h"
 #include "render/coordinate_plane.h"
 #include "support/core/scripted_prompter.h"
 #include "support/gui/plane_click.h"
 #include "support/gui/qt_print.h"
+#include "windows/frm_program.h"
 
 namespace {
 

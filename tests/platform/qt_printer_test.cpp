@@ -10,10 +10,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "dialogs/print_preview.h"
-#include "dialogs/print_session.h"
 #include "model/cp932.h"
 #include "platform/qt_canvas.h"
+#include "printing/print_preview.h"
+#include "printing/print_session.h"
 #include "render/coordinate_plane.h"
 #include "render/curve_plot.h"
 #include "support/core/scripted_prompter.h"

@@ -1,4 +1,4 @@
-#include "dialogs/line_kind_form.h"
+#include "settings/line_kind_form.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The coordinate-settings logic over an in-memory store, a largest plane of 384 pixels and a
 // counted redraw.
-#include "dialogs/plane_settings_form.h"
+#include "settings/plane_settings_form.h"
 
 #include <gtest/gtest.h>
 

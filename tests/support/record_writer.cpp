@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "storage/records.h"
+#include "library/records.h"
 
 int main(int argc, char** argv) {
   if (argc != 4) return 2;

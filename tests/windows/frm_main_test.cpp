@@ -1,4 +1,4 @@
-#include "app/frm_main.h"
+#include "windows/frm_main.h"
 
 #include <gtest/gtest.h>
 
@@ -13,12 +13,12 @@
 #include <QTimer>
 #include <cstdlib>
 
-#include "app/frm_help.h"
-#include "app/frm_program.h"
 #include "support/core/scripted_prompter.h"
 #include "support/gui/pixels.h"
 #include "support/gui/plane_click.h"
 #include "support/gui/qt_print.h"
+#include "windows/frm_help.h"
+#include "windows/frm_program.h"
 
 namespace {
 

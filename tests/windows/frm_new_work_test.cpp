@@ -1,14 +1,14 @@
-#include "storage/frm_new_work.h"
+#include "windows/frm_new_work.h"
 
 #include <gtest/gtest.h>
 
 #include <QTest>
 
-#include "app/frm_program.h"
+#include "library/unit_library.h"
 #include "model/cp932.h"
-#include "storage/unit_library.h"
 #include "support/core/scripted_prompter.h"
 #include "support/gui/modal.h"
+#include "windows/frm_program.h"
 
 namespace {
 

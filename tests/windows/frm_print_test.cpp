@@ -1,4 +1,4 @@
-#include "dialogs/frm_print.h"
+#include "windows/frm_print.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,6 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/frm_program.h"
 #include "model/cp932.h"
 #include "platform/image_view.h"
 #include "platform/qt_text.h"
@@ -19,6 +18,7 @@
 #include "support/core/fake_printer.h"
 #include "support/core/scripted_prompter.h"
 #include "support/gui/qt_print.h"
+#include "windows/frm_program.h"
 
 namespace {
 

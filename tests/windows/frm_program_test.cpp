@@ -1,4 +1,4 @@
-#include "app/frm_program.h"
+#include "windows/frm_program.h"
 
 #include <gtest/gtest.h>
 

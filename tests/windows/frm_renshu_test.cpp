@@ -2,7 +2,7 @@
 // plane and real button clicks in the modal dialogs, scripted step by step as each window comes
 // up. The window's timer is slowed to an hour so that the seconds counted are the ticks a test
 // gives.
-#include "practice/frm_renshu.h"
+#include "windows/frm_renshu.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,6 @@
 #include <deque>
 #include <functional>
 
-#include "app/frm_program.h"
 #include "model/cp932.h"
 #include "model/equation_text.h"
 #include "platform/qt_text.h"
@@ -27,6 +26,7 @@
 #include "support/gui/modal.h"
 #include "support/gui/pixels.h"
 #include "support/gui/qt_print.h"
+#include "windows/frm_program.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // 座標面の設定 driven through its own buttons, edits and spins, with the main window showing
 // the plane it edits (a 1024 × 768 screen: the largest plane is 544 pixels).
-#include "dialogs/frm_set_cood.h"
+#include "windows/frm_set_cood.h"
 #include "platform/qt_text.h"
 
 #include <gtest/gtest.h>
@@ -15,11 +15,11 @@
 #include <map>
 #include <memory>
 
-#include "app/frm_program.h"
 #include "render/coordinate_plane.h"
 #include "support/core/scripted_prompter.h"
 #include "support/gui/pixels.h"
 #include "support/gui/qt_print.h"
+#include "windows/frm_program.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // 線の種類 driven through its radio buttons and buttons, opened from the main window's menu.
-#include "dialogs/frm_settei.h"
+#include "windows/frm_settei.h"
 #include "platform/qt_text.h"
 
 #include <gtest/gtest.h>
@@ -11,11 +11,11 @@
 #include <QSettings>
 #include <QTest>
 
-#include "app/frm_program.h"
 #include "support/core/scripted_prompter.h"
 #include "support/gui/pixels.h"
 #include "support/gui/plane_click.h"
 #include "support/gui/qt_print.h"
+#include "windows/frm_program.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The open-by-unit window as a teacher uses it: titles clicked in the real list, the preview,
 // OK and cancel, on the units shipped with the program.
-#include "storage/frm_tangen_open.h"
+#include "windows/frm_tangen_open.h"
 
 #include <gtest/gtest.h>
 
@@ -8,15 +8,15 @@
 #include <QTest>
 #include <filesystem>
 
-#include "app/frm_program.h"
+#include "library/unit_library.h"
 #include "model/cp932.h"
 #include "render/coordinate_plane.h"
-#include "storage/unit_library.h"
 #include "storage/work_file.h"
 #include "support/core/scripted_prompter.h"
 #include "support/core/temp_folder.h"
 #include "support/gui/modal.h"
 #include "support/gui/pixels.h"
+#include "windows/frm_program.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "storage/frm_tangen.h"
+#include "windows/frm_tangen.h"
 
 #include <gtest/gtest.h>
 
@@ -6,10 +6,10 @@
 #include <QTest>
 #include <QTextCursor>
 
-#include "app/frm_program.h"
 #include "model/cp932.h"
 #include "support/core/scripted_prompter.h"
 #include "support/gui/modal.h"
+#include "windows/frm_program.h"
 
 namespace {
 

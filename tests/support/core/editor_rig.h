@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/editor.h"
+#include "editor/editor.h"
 #include "support/core/recording_canvas.h"
 #include "support/core/scripted_prompter.h"
 

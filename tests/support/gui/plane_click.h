@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/frm_main.h"
+#include "windows/frm_main.h"
 
 inline void ClickLatticePoint(TfrmMain& main, int x, int y) {
   const PixelPoint p = main.editor().Geometry().LatticeToPixel(x, y);

@@ -1,0 +1,45 @@
+# Fails when a source includes a header of a folder above its own. The folders, lowest first; a
+# folder may include its own headers and those of the folders below it. The four folders of one
+# rank (the logic of the unit library, practice, settings and printing) stay apart from each other.
+#   cmake -DSOURCE_DIR=<src> -P CheckLayers.cmake
+set(ranks
+  model 0  render 1  services 2  storage 3
+  library 4  practice 4  settings 4  printing 4
+  editor 5  platform 6  windows 7)
+function(rank_of folder out)
+  list(FIND ranks "${folder}" i)
+  if(i EQUAL -1)
+    set(${out} "" PARENT_SCOPE)
+  else()
+    math(EXPR j "${i} + 1")
+    list(GET ranks ${j} r)
+    set(${out} ${r} PARENT_SCOPE)
+  endif()
+endfunction()
+
+get_filename_component(SOURCE_DIR "${SOURCE_DIR}" ABSOLUTE)
+file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*.h" "${SOURCE_DIR}/*.cpp")
+set(faults "")
+foreach(f IN LISTS sources)
+  string(REGEX MATCH "^[^/]+" from "${f}")
+  rank_of("${from}" fromRank)
+  if(fromRank STREQUAL "")
+    string(APPEND faults "\n  ${f}: a folder without a place in the layers")
+    continue()
+  endif()
+  file(STRINGS "${SOURCE_DIR}/${f}" includes REGEX "^#include \"[^\"]+\"")
+  foreach(line IN LISTS includes)
+    string(REGEX REPLACE "^#include \"([^/\"]+)/.*" "\\1" to "${line}")
+    rank_of("${to}" toRank)
+    if(toRank STREQUAL "" OR to STREQUAL from)
+      continue()
+    endif()
+    if(toRank GREATER fromRank OR toRank EQUAL fromRank)
+      string(APPEND faults "\n  ${f}: ${line}")
+    endif()
+  endforeach()
+endforeach()
+if(faults)
+  message(FATAL_ERROR "Includes that run up the layers:${faults}")
+endif()
+message(STATUS "Every include runs down the layers.")
