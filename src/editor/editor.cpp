@@ -14,7 +14,7 @@ Editor::Editor(EditorSurfaces surfaces, EditorView& view, EditorServices service
       display_(surfaces, state_, work_, view, services.prompter, planeSettings),
       mouse_(state_, work_, display_, view, texts_, shown_, services.prompter, services.wait),
       list_(state_, work_, display_, mouse_, view, services.prompter, services.clipboard),
-      options_(state_, work_, display_, view, texts_, services.prompter),
+      options_(state_, work_, display_, view, texts_),
       files_(*this, services) {
   texts_.edtHeniki = Msg().IneqDesignText;
   work_.Reset(Msg().NewUnitTitle);

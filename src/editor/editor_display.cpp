@@ -1,6 +1,7 @@
 #include "editor/editor_display.h"
 
 #include "editor/main_layout.h"
+#include "model/messages.h"
 #include "render/coordinate_plane.h"
 #include "render/curve_plot.h"
 #include "render/domain_panels.h"
@@ -119,10 +120,14 @@ void EditorDisplay::RefreshPanels() {
   }
 }
 
-void EditorDisplay::RefreshSample() { DrawSampleBox(surfaces_.imgSample, state_, prompter_); }
+void EditorDisplay::RefreshSample() { ReportSample(DrawSampleBox(surfaces_.imgSample, state_)); }
+
+void EditorDisplay::ReportSample(bool lineModeSound) {
+  if (!lineModeSound) prompter_.Message(Msg().GraphModeError);
+}
 
 void EditorDisplay::DrawListSample(Canvas& canvas, int32_t i) {
-  if (IsCurve(i)) DrawLineSample(canvas, work_.Curve(i), 0, state_, prompter_);
+  if (IsCurve(i)) ReportSample(DrawLineSample(canvas, work_.Curve(i), 0, state_));
 }
 
 void EditorDisplay::DrawOnPlane(const TLineData& line) {

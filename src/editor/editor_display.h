@@ -47,6 +47,8 @@ class EditorDisplay {
   void ClearPanel(Canvas& image);
   // imgSample from the settings for the next curve.
   void RefreshSample();
+  // Says "GraphMode error" when a sample was drawn from a broken line mode.
+  void ReportSample(bool lineModeSound);
   // The graph list's sample of curve i at the top of the canvas.
   void DrawListSample(Canvas& canvas, int32_t i);
   // A curve drawn on the plane in its current pen mode, not selected (interactive drawing).

@@ -6,13 +6,8 @@
 #include "render/line_sample.h"
 
 EditorOptions::EditorOptions(EditorState& state, Work& work, EditorDisplay& display,
-                             EditorView& view, ToolBarTexts& texts, Prompter& prompter)
-    : state_(state),
-      work_(work),
-      display_(display),
-      view_(view),
-      texts_(texts),
-      prompter_(prompter) {}
+                             EditorView& view, ToolBarTexts& texts)
+    : state_(state), work_(work), display_(display), view_(view), texts_(texts) {}
 
 void EditorOptions::SetLineMode(int32_t mode) {
   state_.LineMode = mode;
@@ -25,7 +20,7 @@ void EditorOptions::SetLineMode(int32_t mode) {
   const bool abandoned = mode == kModeRight && state_.DrawState != 0;
   if (mode == kModeRight) AbandonPendingCurve(state_);
   if (abandoned) display_.DispAllLine();
-  ShowIneqSigns(state_, texts_.edtHeniki, display_.Surfaces().imgSample, prompter_);
+  display_.ReportSample(ShowIneqSigns(state_, texts_.edtHeniki, display_.Surfaces().imgSample));
   view_.TextsChanged();
   view_.LineModeChanged();
   display_.Show();
@@ -45,7 +40,7 @@ void EditorOptions::SampleButtonClick() {
   } else if (state_.LineMode == kModeRight || state_.LineMode == kModeLeft) {
     state_.HanchokusenKind = state_.HanchokusenKind == 0 ? 1 : 0;
   }
-  ShowIneqSigns(state_, texts_.edtHeniki, display_.Surfaces().imgSample, prompter_);
+  display_.ReportSample(ShowIneqSigns(state_, texts_.edtHeniki, display_.Surfaces().imgSample));
   view_.TextsChanged();
   display_.Show();
 }

@@ -17,7 +17,7 @@ enum class RedrawOption { IntOnly, MaruX, JikuColor, Handle, Nidan };
 class EditorOptions {
  public:
   EditorOptions(EditorState& state, Work& work, EditorDisplay& display, EditorView& view,
-                ToolBarTexts& texts, Prompter& prompter);
+                ToolBarTexts& texts);
 
   // Line-mode buttons (0 全域, 1 中央, 2 右側, 3 左側).
   void SetLineMode(int32_t mode);
@@ -50,6 +50,5 @@ class EditorOptions {
   EditorDisplay& display_;
   EditorView& view_;
   ToolBarTexts& texts_;
-  Prompter& prompter_;
   int32_t spnMaruRad_ = 5;
 };

@@ -28,11 +28,11 @@ void EndCircle(Canvas& canvas, int32_t cx, int32_t cy, bool filled, TColor color
 
 }  // namespace
 
-EndFlags EndFlagsOf(const TLineData& curve, Prompter& prompter) {
+std::optional<EndFlags> EndFlagsOf(const TLineData& curve) {
   const int32_t kind = curve.HenikiKind;
   switch (curve.LMode) {
     case kModeWhole:
-      return {true, true};
+      return EndFlags{true, true};
     case kModeSegment:
       return kind >= 0 && kind < 4 ? kSegmentFlags[kind] : EndFlags{};
     case kModeRight:
@@ -40,15 +40,13 @@ EndFlags EndFlagsOf(const TLineData& curve, Prompter& prompter) {
       return kind >= 0 && kind < 2 ? kHalfLineFlags[kind] : EndFlags{};
     case -1:
     case 4:
-      return {};
+      return EndFlags{};
     default:
-      prompter.Message(Msg().GraphModeError);
-      return {};
+      return std::nullopt;
   }
 }
 
-void DrawLineSample(Canvas& canvas, TLineData curve, int32_t top, EditorState& state,
-                    Prompter& prompter) {
+bool DrawLineSample(Canvas& canvas, TLineData curve, int32_t top, EditorState& state) {
   if (curve.Shiki.empty()) {
     curve.Color = CurColor(state);
     curve.LMode = state.LineMode;
@@ -59,7 +57,8 @@ void DrawLineSample(Canvas& canvas, TLineData curve, int32_t top, EditorState& s
   }
   canvas.SetPenColor(curve.Color);
   canvas.SetPenWidth(curve.LWidth);
-  const EndFlags fills = EndFlagsOf(curve, prompter);
+  const std::optional<EndFlags> known = EndFlagsOf(curve);
+  const EndFlags fills = known.value_or(EndFlags{});
   const int32_t y = ClampPixel(int64_t{top} + 10);
   const int32_t r = state.MaruRadius;
   switch (state.LineMode) {
@@ -89,9 +88,10 @@ void DrawLineSample(Canvas& canvas, TLineData curve, int32_t top, EditorState& s
     default:
       break;
   }
+  return known.has_value();
 }
 
-void DrawSampleBox(Canvas& imgSample, EditorState& state, Prompter& prompter) {
+bool DrawSampleBox(Canvas& imgSample, EditorState& state) {
   ClearImage(imgSample, kWhite, state.PanelTextColor);
   if (state.LineMode == kModeWhole || state.LineMode == kModeSegment) {
     if (state.SenbunKind >= 0 && state.SenbunKind < 4) {
@@ -109,11 +109,10 @@ void DrawSampleBox(Canvas& imgSample, EditorState& state, Prompter& prompter) {
   imgSample.SetPenWidth(1);
   imgSample.SetBrushNone();
   imgSample.Rectangle(0, 0, imgSample.Width(), imgSample.Height());
-  DrawLineSample(imgSample, TLineData{}, 2, state, prompter);
+  return DrawLineSample(imgSample, TLineData{}, 2, state);
 }
 
-void ShowIneqSigns(EditorState& state, std::string& edtHeniki, Canvas& imgSample,
-                   Prompter& prompter) {
+bool ShowIneqSigns(EditorState& state, std::string& edtHeniki, Canvas& imgSample) {
   static const std::string kNoSigns;
   const std::string* text = nullptr;
   EndFlags flags{true, true};
@@ -132,5 +131,5 @@ void ShowIneqSigns(EditorState& state, std::string& edtHeniki, Canvas& imgSample
     state.CurIncStart = flags.start;
     state.CurIncEnd = flags.end;
   }
-  DrawSampleBox(imgSample, state, prompter);
+  return DrawSampleBox(imgSample, state);
 }

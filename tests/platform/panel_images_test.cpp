@@ -11,7 +11,6 @@
 #include "render/function_table.h"
 #include "render/line_sample.h"
 #include "render/math_text.h"
-#include "support/core/scripted_prompter.h"
 
 namespace {
 
@@ -39,7 +38,6 @@ class PanelImages : public ::testing::Test {
  protected:
   PanelImages() { InstallFontSubstitutions(); }
   EditorState state;
-  ScriptedPrompter prompter;
 };
 
 TEST_F(PanelImages, EquationFractionBarIsALineOfTheTextColourAtItsRow) {
@@ -92,7 +90,7 @@ TEST_F(PanelImages, SegmentSampleHasAFilledLeftAndAnOpenRightCircle) {
   state.LineMode = kModeSegment;
   state.SenbunKind = 1;
   std::string edtHeniki;
-  ShowIneqSigns(state, edtHeniki, sample, prompter);
+  ShowIneqSigns(state, edtHeniki, sample);
   EXPECT_EQ(FromCp932(edtHeniki), " ≦ ＜");
   const TColor color = ColorTable[0];
   EXPECT_EQ(At(sample, 10, 12), color);     // filled

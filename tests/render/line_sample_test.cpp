@@ -4,7 +4,6 @@
 
 #include "model/cp932.h"
 #include "support/core/recording_canvas.h"
-#include "support/core/scripted_prompter.h"
 
 namespace {
 
@@ -27,10 +26,9 @@ TEST_P(EndFlagsOfTest, FillsFromModeAndKind) {
   TLineData curve;
   curve.LMode = c.mode;
   curve.HenikiKind = c.kind;
-  ScriptedPrompter prompter;
-  EXPECT_EQ(EndFlagsOf(curve, prompter), (EndFlags{c.start, c.end}));
-  EXPECT_EQ(prompter.messages,
-            c.error ? std::vector<std::string>{"GraphMode error"} : std::vector<std::string>{});
+  const std::optional<EndFlags> flags = EndFlagsOf(curve);
+  EXPECT_EQ(flags.value_or(EndFlags{}), (EndFlags{c.start, c.end}));
+  EXPECT_EQ(!flags.has_value(), c.error);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -74,15 +72,14 @@ TEST_P(ShowIneqSignsTest, SetsIndicatorAndInclusionThenRedrawsSample) {
   state.CurIncEnd = true;
   std::string edtHeniki = ToCp932("keep");
   RecordingCanvas imgSample(40, 24);
-  ScriptedPrompter prompter;
-  ShowIneqSigns(state, edtHeniki, imgSample, prompter);
+  const bool sound = ShowIneqSigns(state, edtHeniki, imgSample);
   EXPECT_EQ(FromCp932(edtHeniki), c.text);
   EXPECT_EQ(state.CurIncStart, c.incStart);
   EXPECT_EQ(state.CurIncEnd, c.incEnd);
   ASSERT_GE(imgSample.ops.size(), 2u);
   EXPECT_EQ(imgSample.ops[0], "Fill 0,0,40,24 #FFFFFF");
   EXPECT_EQ(imgSample.ops[1], "Rectangle 0,0,40,24 pen #000000 w1 brush none");
-  EXPECT_TRUE(prompter.messages.empty());
+  EXPECT_TRUE(sound);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -105,8 +102,7 @@ TEST(LineSample, SegmentWithSecondKindShowsFilledLeftAndOpenRight) {
   state.LineWidth = 2;
   std::string edtHeniki;
   RecordingCanvas imgSample(40, 24);
-  ScriptedPrompter prompter;
-  ShowIneqSigns(state, edtHeniki, imgSample, prompter);
+  ShowIneqSigns(state, edtHeniki, imgSample);
   EXPECT_EQ(FromCp932(edtHeniki), " ≦ ＜");
   EXPECT_EQ(imgSample.ops, (std::vector<std::string>{
                                "Fill 0,0,40,24 #FFFFFF",
@@ -143,8 +139,7 @@ TEST_P(DrawLineSampleTest, ShapeFromEditorModeLookFromRecord) {
   curve.LMode = c.curveMode;
   curve.HenikiKind = c.kind;
   RecordingCanvas canvas(200, 100);
-  ScriptedPrompter prompter;
-  DrawLineSample(canvas, curve, 30, state, prompter);
+  DrawLineSample(canvas, curve, 30, state);
   EXPECT_EQ(canvas.ops, c.ops);
   EXPECT_EQ(state.ColorIndex, 0);
 }
@@ -192,9 +187,7 @@ TEST(LineSample, BrokenRecordReportsAndDrawsOpenCircles) {
   curve.LMode = 9;
   curve.LWidth = 1;
   RecordingCanvas canvas(40, 24);
-  ScriptedPrompter prompter;
-  DrawLineSample(canvas, curve, 2, state, prompter);
-  EXPECT_EQ(prompter.messages, std::vector<std::string>{"GraphMode error"});
+  EXPECT_FALSE(DrawLineSample(canvas, curve, 2, state));
   EXPECT_EQ(canvas.Ops("Ellipse"),
             (std::vector<std::string>{"Ellipse 5,7,15,17 pen #000000 w1 brush #FFFFFF",
                                       "Ellipse 25,7,35,17 pen #000000 w1 brush #FFFFFF"}));
@@ -208,8 +201,7 @@ TEST(LineSample, NextCurveTakesFixedColourAndHalfLineKind) {
   state.LineWidth = 1;
   state.MaruRadius = 0;
   RecordingCanvas canvas(40, 24);
-  ScriptedPrompter prompter;
-  DrawLineSample(canvas, TLineData{}, 2, state, prompter);
+  DrawLineSample(canvas, TLineData{}, 2, state);
   EXPECT_EQ(canvas.ops,
             (std::vector<std::string>{"MoveTo 10,12", "LineTo 30,12 pen #0000FF w1",
                                       "Ellipse 10,12,10,12 pen #0000FF w1 brush #FFFFFF"}));
@@ -222,11 +214,10 @@ TEST(LineSample, ExtremeWidthAndTopStayDefined) {
   curve.Shiki = "y = 6/x";
   curve.LWidth = INT32_MAX;
   RecordingCanvas canvas(40, 24);
-  ScriptedPrompter prompter;
-  DrawLineSample(canvas, curve, INT32_MAX, state, prompter);
+  DrawLineSample(canvas, curve, INT32_MAX, state);
   state.LineMode = kModeSegment;
   state.MaruRadius = INT32_MAX;
-  DrawLineSample(canvas, curve, INT32_MIN, state, prompter);
+  DrawLineSample(canvas, curve, INT32_MIN, state);
   EXPECT_EQ(canvas.Ops("Ellipse").size(), 2u);
 }
 
