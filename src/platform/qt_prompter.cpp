@@ -8,7 +8,6 @@
 
 #include "platform/qt_canvas.h"
 #include "platform/qt_text.h"
-#include "storage/help_file.h"
 
 QString QtFileFilter(const std::string& cp932Filter) {
   const QStringList parts = ToQString(cp932Filter).split('|');
@@ -46,7 +45,7 @@ std::optional<std::string> QtPrompter::ChooseOpenFile(const FileDialogRequest& r
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
   // F1 in the dialog asks for the open dialog's own help topic.
-  dialog.setProperty("helpTopic", kHelpOpenDialog);
+  dialog.setProperty("helpTopic", openDialogHelpTopic_);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return ToNativePath(dialog.selectedFiles().front());
 }

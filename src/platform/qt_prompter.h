@@ -3,12 +3,15 @@
 
 #include <QString>
 #include <QWidget>
+#include <cstdint>
 
 #include "services/prompter.h"
 
 class QtPrompter : public Prompter {
  public:
-  explicit QtPrompter(QWidget* parent) : parent_(parent) {}
+  // F1 in an open dialog opens the help topic openDialogHelpTopic.
+  QtPrompter(QWidget* parent, int32_t openDialogHelpTopic)
+      : parent_(parent), openDialogHelpTopic_(openDialogHelpTopic) {}
 
   void Message(const std::string& text) override;
   Answer Ask(const std::string& text, bool withCancel) override;
@@ -18,6 +21,7 @@ class QtPrompter : public Prompter {
 
  private:
   QWidget* parent_;
+  int32_t openDialogHelpTopic_;
 };
 
 // "description|*.ext|description|*.ext" as Qt writes filters: "description (*.ext);;...".

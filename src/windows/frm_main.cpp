@@ -14,6 +14,7 @@
 #include "platform/cursors.h"
 #include "platform/qt_prompter.h"
 #include "platform/qt_text.h"
+#include "storage/help_file.h"
 #include "storage/program_folder.h"
 #include "windows/app_info.h"
 
@@ -49,7 +50,7 @@ TfrmMain::TfrmMain(Prompter* prompter, WindowHost& windows, const PlaneSettings&
     : QMainWindow(parent), windows_(windows) {
   setObjectName("frmMain");
   if (prompter == nullptr) {
-    ownPrompter_ = std::make_unique<QtPrompter>(this);
+    ownPrompter_ = std::make_unique<QtPrompter>(this, kHelpOpenDialog);
     prompter = ownPrompter_.get();
   }
   prompter_ = prompter;
