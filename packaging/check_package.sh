@@ -22,6 +22,7 @@ for f in ./usr/bin/mevrolin ./usr/bin/mevrolin-start ./usr/share/mevrolin/Mevrol
          ./usr/share/doc/mevrolin/copyright ./usr/share/doc/mevrolin/changelog.gz \
          ./usr/share/man/man1/mevrolin.1.gz ./usr/share/man/man1/mevrolin-start.1.gz \
          ./usr/share/man/ja/man1/mevrolin.1.gz ./usr/share/man/ja/man1/mevrolin-start.1.gz \
+         ./usr/share/doc/mevrolin/screenshots/main.png \
          ./usr/share/applications/jp.kelvado.Mevrolin.desktop \
          ./usr/share/metainfo/jp.kelvado.Mevrolin.metainfo.xml \
          ./usr/share/icons/hicolor/scalable/apps/mevrolin.svg \
@@ -49,6 +50,10 @@ logged=$(zcat "$root/usr/share/doc/mevrolin/changelog.gz" | sed -n '1s/^mevrolin
 [ "$logged" = "$version" ] || fail "the changelog's last entry is $logged, the package $version"
 released=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo" | head -n 1)
 [ "$released" = "$version" ] || fail "AppStream's last release is $released, the package $version"
+grep -q "<image type=\"source\">https://.*/$version/main.png</image>" "$metainfo" ||
+  fail "AppStream shows no screenshot of $version"
+file -b "$root/usr/share/doc/mevrolin/screenshots/main.png" | grep -q '^PNG image data' ||
+  fail "the screenshot is no PNG picture"
 # The manual pages open as `man` opens them, in English and in Japanese.
 for page in mevrolin mevrolin-start; do
   for lang in en ja; do
