@@ -10,7 +10,7 @@ packages=(
   fonts-ipafont-gothic fonts-urw-base35 fontconfig
   clang libclang-rt-14-dev clang-format
   xvfb xauth openbox xdotool
-  desktop-file-utils appstream
+  desktop-file-utils appstream lintian man-db  # the package check
   poppler-utils  # pdftoppm: the printing tests read their PDF back as pixels
 )
 

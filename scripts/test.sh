@@ -14,7 +14,7 @@ cmake --preset asan >/dev/null
 cmake --build --preset asan -j2
 # The Debian package a school installs, from a release build, checked without installing it.
 cmake --preset release >/dev/null
-cmake --build --preset release -j2 --target mevrolin mevrolin_icons
+cmake --build --preset release -j2 --target mevrolin_package
 rm -f build/release/mevrolin_*.deb
 (cd build/release && cpack >/dev/null)
 bash packaging/check_package.sh build/release/mevrolin_*.deb
