@@ -10,9 +10,9 @@
 #include <QWindow>
 #include <cstdio>
 
-#include "app/frm_program.h"
 #include "model/cp932.h"
 #include "services/prompter.h"
+#include "windows/frm_program.h"
 
 namespace {
 
