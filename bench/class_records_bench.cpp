@@ -1,0 +1,61 @@
+// A class at its full size: 40 pupils' program folders, each Record.ini with 10 units of 100
+// records. Reading the class folder into the table and writing its CSV; the window's fill is
+// this reading plus 400 cells.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "model/cp932.h"
+#include "storage/class_csv.h"
+#include "storage/class_records.h"
+
+namespace {
+
+constexpr int kPupils = 40;
+constexpr int kUnits = 10;
+constexpr int kRecordsPerUnit = 100;
+
+struct BenchClass {
+  std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("mevrolin_class_" + std::to_string(::getpid()));
+  BenchClass() {
+    const std::string value = ToCp932("2003年06月12日 09:05 ○○△×○○○○△○ 03分12秒");
+    std::string bytes;
+    for (int unit = 1; unit <= kUnits; ++unit) {
+      bytes += "[" + ToCp932("反比例のグラフ　その" + std::to_string(unit)) + "]\r\n";
+      for (int k = 1; k <= kRecordsPerUnit; ++k) bytes += std::to_string(k) + "=" + value + "\r\n";
+    }
+    for (int pupil = 0; pupil < kPupils; ++pupil) {
+      const auto dir = folder / ("pupil" + std::to_string(pupil));
+      std::filesystem::create_directories(dir / "DATA");
+      std::ofstream(dir / "Record.ini", std::ios::binary) << bytes;
+    }
+  }
+  ~BenchClass() { std::filesystem::remove_all(folder); }
+};
+
+void BM_ReadClassOf40x10x100(benchmark::State& state) {
+  const BenchClass bench;
+  for (auto _ : state) {
+    const ClassTable table = ReadClassFolder(bench.folder.string());
+    if (table.rows.size() != kPupils || table.units.size() != kUnits) {
+      state.SkipWithError("wrong table");
+    }
+    for (const ClassRow& row : table.rows) {
+      for (const ClassCell& cell : row.cells) benchmark::DoNotOptimize(ClassCellText(cell));
+    }
+  }
+}
+BENCHMARK(BM_ReadClassOf40x10x100)->Unit(benchmark::kMillisecond);
+
+void BM_ClassCsvOf40x10x100(benchmark::State& state) {
+  const BenchClass bench;
+  const ClassTable table = ReadClassFolder(bench.folder.string());
+  for (auto _ : state) benchmark::DoNotOptimize(ClassCsv(table));
+}
+BENCHMARK(BM_ClassCsvOf40x10x100)->Unit(benchmark::kMillisecond);
+
+}  // namespace
