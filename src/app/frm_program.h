@@ -21,6 +21,7 @@
 #include "practice/practice_dialogs.h"
 #include "render/plane_settings.h"
 #include "services/window_host.h"
+#include "storage/frm_class_kiroku.h"
 #include "storage/frm_kiroku.h"
 #include "storage/frm_new_work.h"
 #include "storage/frm_tangen.h"
@@ -72,6 +73,7 @@ class TProgram : public WindowHost, public PracticeDialogs {
   LazyWindow<TfrmTangen> frmTangen;
   LazyWindow<TfrmOwari> frmOwari;
   LazyWindow<TfrmKiroku> frmKiroku;
+  LazyWindow<TfrmClassKiroku> frmClassKiroku;
   LazyWindow<TfrmPrint> frmPrint;
   LazyWindow<TfrmTangenOpen> frmTangenOpen;
   // The help file's topics, shown on request.

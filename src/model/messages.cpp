@@ -87,6 +87,7 @@ const MessageTexts& Msg() {
     t.ClassCsvHeader = ToCp932(
         "生徒,単元,回数,最新の日時,最新の結果,最新の時間（秒）,最新で1回目に正解した数,"
         "全回の最短時間（秒）,備考");
+    t.CsvFilter = ToCp932("CSVファイル|*.csv");
 
     // ---- The practice window and its result dialogs. ----
     t.QuestionTail = ToCp932(")次の関数のグラフをかきなさい");
