@@ -56,6 +56,7 @@ TfrmClassKiroku::TfrmClassKiroku(QWidget* parent, Prompter& prompter, SettingsSt
 
   // Nothing to save before a class was read.
   btnCsv->setEnabled(false);
+  lblFolder->setText(U("クラスのフォルダ（生徒ごとのフォルダが入ったフォルダ）を選んでください"));
 
   connect(btnFolder, &QPushButton::clicked, this, &TfrmClassKiroku::btnFolderClick);
   connect(drgClass, &QTableWidget::cellClicked, this, &TfrmClassKiroku::drgClassClick);
