@@ -145,7 +145,8 @@ ClassTable ReadClassFolder(const std::string& classFolderPath, const ClassProgre
   // known once every pupil is read. One pass over each file, so that a file of a million
   // sections costs no more than one of a million lines.
   std::vector<std::map<std::string, std::map<int64_t, std::string>, std::less<>>> byUnit;
-  std::map<std::string, std::string, std::less<>> titles;  // folded title → first spelling
+  std::map<std::string, std::string, std::less<>> titles;     // folded title → first spelling
+  std::map<std::string, std::string, std::less<>> spellings;  // the same for the pupil read
   const std::vector<std::string> names = PupilNames(fd);
   for (const std::string& name : names) {
     ClassRow& row = table.rows.emplace_back();
@@ -158,17 +159,26 @@ ClassTable ReadClassFolder(const std::string& classFolderPath, const ClassProgre
       FileDescriptor pupilFolder(pupilFd);
       ProfileFile file;
       row.state = ReadPupilRecords(pupilFd, file);
+      std::size_t count = 0;
       file.ForEachValue([&](std::string_view section, std::string_view folded, std::string_view key,
                             std::string_view value) {
         int64_t number = 0;
-        if (!ParseRecordKey(key, number)) return;
-        if (titles.find(folded) == titles.end()) titles.emplace(folded, section);
+        if (count > kMaxPupilRecords || !ParseRecordKey(key, number)) return;
         auto unit = units.find(folded);
-        if (unit == units.end())
+        if (unit == units.end()) {
           unit = units.emplace(std::string(folded), std::map<int64_t, std::string>{}).first;
+          spellings.emplace(folded, section);
+        }
         // The first line of a key counts, as the records viewer reads it.
-        unit->second.emplace(number, std::string(value));
+        if (unit->second.emplace(number, std::string(value)).second) ++count;
       });
+      // More than any school's years of practice: a file made to swamp the table.
+      if (count > kMaxPupilRecords || units.size() > kMaxPupilUnits) {
+        row.state = PupilState::Unreadable;
+        units.clear();
+      }
+      for (const auto& unit : units) titles.emplace(unit.first, spellings[unit.first]);
+      spellings.clear();
     }
     if (progress && !progress(table.rows.size(), names.size())) break;
   }

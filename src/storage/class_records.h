@@ -58,6 +58,10 @@ struct ClassTable {
 
 // The folders of a class that are looked at; entries beyond are not listed.
 inline constexpr std::size_t kMaxClassEntries = 10'000;
+// A pupil's Record.ini with more units or records than these is shown as unreadable: no class
+// practises that much, and the table of such a file would swamp the window.
+inline constexpr std::size_t kMaxPupilUnits = 1'000;
+inline constexpr std::size_t kMaxPupilRecords = 100'000;
 // The lines shown for one cell; a gap of missing keys shows as one "?" line per key up to
 // kMaxShownGap (as the records viewer does), and the whole stops at this many lines.
 inline constexpr std::size_t kMaxCellLines = 100'000;

@@ -103,6 +103,13 @@ INSTANTIATE_TEST_SUITE_P(
                           "1000000000=b\r\n[U]\r\n2=x y z w\r\n");
                   },
                   "units: U\njunk read []\nkeys read [2回 ?]"},
+        ClassCase{"FileOfTooManyUnits",
+                  [](const TempFolder& c) {
+                    std::string many;
+                    for (int i = 0; i <= 1000; ++i) many += "[" + std::to_string(i) + "]\n1=x\n";
+                    Pupil(c, "many", many);
+                  },
+                  "units:\nmany unreadable"},
         ClassCase{"LinksLeadingOut",
                   [](const TempFolder& c) {
                     Pupil(c, "ok", kTwoRuns);
