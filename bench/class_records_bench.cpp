@@ -1,16 +1,21 @@
 // A class at its full size: 40 pupils' program folders, each Record.ini with 10 units of 100
-// records. Reading the class folder into the table and writing its CSV; the window's fill is
-// this reading plus 400 cells.
+// records. Reading the class folder into the table, filling the class's records window from the
+// click on its folder button to the table shown, and writing the CSV.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
+
+#include <QCoreApplication>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "bench_app.h"
 #include "model/cp932.h"
+#include "silent_prompter.h"
 #include "storage/class_csv.h"
 #include "storage/class_records.h"
+#include "storage/frm_class_kiroku.h"
 
 namespace {
 
@@ -50,6 +55,36 @@ void BM_ReadClassOf40x10x100(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ReadClassOf40x10x100)->Unit(benchmark::kMillisecond);
+
+// Chooses the class folder when asked; keeps settings for this run only.
+struct ClassPrompter : SilentPrompter {
+  std::string folder;
+  std::optional<std::string> ChooseFolder(const std::string&) override { return folder; }
+};
+struct MemorySettings : SettingsStore {
+  std::string ReadSettingStr(const std::string&, const std::string& d) override { return d; }
+  int32_t ReadSettingInt(const std::string&, int32_t d) override { return d; }
+  void WriteSettingStr(const std::string&, const std::string&) override {}
+  void WriteSettingInt(const std::string&, int32_t) override {}
+  void WriteSettingBool(const std::string&, bool) override {}
+  bool HasSetting(const std::string&) override { return false; }
+  bool SaveSettings() override { return true; }
+};
+
+void BM_FillClassWindowOf40x10x100(benchmark::State& state) {
+  EnsureApplication();
+  const BenchClass bench;
+  ClassPrompter prompter;
+  prompter.folder = bench.folder.string();
+  MemorySettings settings;
+  TfrmClassKiroku window(nullptr, prompter, settings);
+  for (auto _ : state) {
+    window.btnFolderClick();
+    while (window.Reading()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    if (window.drgClass->rowCount() != kPupils) state.SkipWithError("not filled");
+  }
+}
+BENCHMARK(BM_FillClassWindowOf40x10x100)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_ClassCsvOf40x10x100(benchmark::State& state) {
   const BenchClass bench;

@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QVBoxLayout>
+#include <chrono>
 
 #include "model/messages.h"
 #include "platform/form_setup.h"
@@ -90,9 +91,14 @@ void TfrmClassKiroku::StartReading() {
   // A class folder on a slow network share may take long; the window stays responsive and
   // shows how far it got.
   reader_ = std::thread([this, folder = view_.Folder(), stop = stop_] {
+    // The count is shown a few times a second at most; every pupil would flood the window.
+    auto shown = std::chrono::steady_clock::now();
     auto table = std::make_shared<ClassTable>(
-        ReadClassFolder(folder, [this, &stop](std::size_t done, std::size_t total) {
+        ReadClassFolder(folder, [this, &stop, &shown](std::size_t done, std::size_t total) {
           if (stop->load()) return false;
+          const auto now = std::chrono::steady_clock::now();
+          if (now - shown < std::chrono::milliseconds(200)) return true;
+          shown = now;
           QMetaObject::invokeMethod(
               this,
               [this, done, total] {
