@@ -29,6 +29,7 @@ start() {
   MEVROLIN_SYSTEM_CONFIG="$work/Mevrolin.conf" XDG_DATA_HOME="$work/home" \
     "$work/bin/mevrolin-start" 2>"$work/errors"
 }
+refused() { ! start && [ ! -e "$work/started" ]; }
 user=$(id -un)
 group=$(id -gn)
 
@@ -36,7 +37,7 @@ group=$(id -gn)
 start || fail "refused without settings: $(cat "$work/errors")"
 [ "$(head -n 1 "$work/started")" = "$work/home/Kelvado/Mevrolin" ] || fail "not started in the home"
 
-printf '[General]\nProgramFolderRoot = %s/class/%%u\nTeacherGroup=%s\n' "$work" "$group" \
+printf '[General]\nProgramFolderRoot = "%s/class/%%u"\nTeacherGroup=%s\n' "$work" "$group" \
   >"$work/Mevrolin.conf"
 start || fail "refused with a class folder: $(cat "$work/errors")"
 pupil="$work/class/$user"
@@ -45,13 +46,21 @@ pupil="$work/class/$user"
 [ -f "$pupil/DATA/a.tst" ] || fail "units not seeded"
 [ "$(stat -c '%A %G' "$pupil/DATA")" = "drwxr-s--- $group" ] || fail "DATA is $(stat -c '%A' "$pupil/DATA")"
 
+# Without %u: one folder the whole class shares, used as it stands.
+chmod 0775 "$work/class"
+printf 'ProgramFolderRoot=%s/class\n' "$work" >"$work/Mevrolin.conf"
+start || fail "refused a shared folder: $(cat "$work/errors")"
+[ "$(head -n 1 "$work/started")" = "$work/class" ] || fail "not started in the shared folder"
+[ "$(stat -c %a "$work/class")" = 775 ] || fail "the shared folder's rights were changed"
+printf 'ProgramFolderRoot=%s/class/%%u\n' "$work" >"$work/Mevrolin.conf"
+
 # A link in the account's place, or no class folder: refused, the program not started.
 rm -rf "$pupil"
 ln -s "$work/home" "$pupil"
-! start && [ ! -e "$work/started" ] || fail "a link was used as the program folder"
+refused || fail "a link was used as the program folder"
 rm "$pupil"
 printf 'ProgramFolderRoot=%s/gone/%%u\n' "$work" >"$work/Mevrolin.conf"
-! start && [ ! -e "$work/started" ] || fail "a missing class folder was not refused"
+refused || fail "a missing class folder was not refused"
 printf 'ProgramFolderRoot=class/%%u\n' >"$work/Mevrolin.conf"
-! start && [ ! -e "$work/started" ] || fail "a relative class folder was not refused"
+refused || fail "a relative class folder was not refused"
 echo "class folder check passed"
