@@ -18,6 +18,8 @@ cmake --build --preset release -j2 --target mevrolin_package
 rm -f build/release/mevrolin_*.deb
 (cd build/release && cpack >/dev/null)
 bash packaging/check_package.sh build/release/mevrolin_*.deb
+# The launcher of that package with a class folder set by the administrator.
+bash packaging/check_class_folder.sh build/release/mevrolin_*.deb
 # The work-file readers are fuzzed for a bounded time first, so that the test summary closes
 # the run.
 if command -v clang++ >/dev/null 2>&1; then bash scripts/fuzz.sh; fi

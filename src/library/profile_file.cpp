@@ -152,12 +152,27 @@ std::size_t ProfileFile::FindKey(std::string_view foldedSection, std::string_vie
 std::optional<std::string> ProfileFile::Find(std::string_view section, std::string_view key) const {
   const std::size_t at = FindKey(FoldProfileName(section), FoldProfileName(key));
   if (at == lines_.size()) return std::nullopt;
-  std::string_view value = Trim(std::string_view(lines_[at].text).substr(lines_[at].eq + 1));
+  return std::string(ValueOf(lines_[at]));
+}
+
+std::string_view ProfileFile::ValueOf(const Line& line) {
+  std::string_view value = Trim(std::string_view(line.text).substr(line.eq + 1));
   if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
       value.back() == value.front()) {
     value = value.substr(1, value.size() - 2);
   }
-  return std::string(value);
+  return value;
+}
+
+void ProfileFile::ForEachValue(const ValueVisitor& visit) const {
+  const Line* header = nullptr;
+  for (const Line& line : lines_) {
+    if (line.kind == Kind::Header) {
+      header = &line;
+    } else if (line.kind == Kind::Key && header != nullptr) {
+      visit(header->name, header->folded, line.name, ValueOf(line));
+    }
+  }
 }
 
 std::string ProfileFile::ReadString(std::string_view section, std::string_view key,

@@ -14,6 +14,7 @@
 // without the spaces and tabs around them and without one pair of enclosing quotes.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,6 +40,12 @@ class ProfileFile {
   bool HasSection(std::string_view section) const;
   // Every section name in file order, each once.
   std::vector<std::string> Sections() const;
+  // Every key of every section in one pass, in file order: the section's name as this header
+  // spells it and as it is compared, the key's name, its value as ReadString reads it. Keys
+  // before the first header belong to no section and are left out.
+  using ValueVisitor = std::function<void(std::string_view section, std::string_view folded,
+                                          std::string_view key, std::string_view value)>;
+  void ForEachValue(const ValueVisitor& visit) const;
 
   // Sets the key's value: an existing key gets the new value on its own line, a new key goes
   // after the last line of its section that is not blank, a new section to the end of the file.
@@ -62,6 +69,7 @@ class ProfileFile {
   };
 
   static Line ParseLine(std::string text, std::string end);
+  static std::string_view ValueOf(const Line& line);
   // Indexes of the header lines of the section, in file order.
   std::vector<std::size_t> Headers(std::string_view folded) const;
   // One past the last line of the section that starts at header.

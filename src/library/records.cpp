@@ -6,9 +6,6 @@
 #include "model/messages.h"
 #include "storage/shared_file.h"
 
-namespace {
-
-// A key as the program numbers records: digits without a leading zero, up to kMaxRecordKey.
 bool ParseRecordKey(std::string_view key, int64_t& number) {
   if (key.empty() || key.size() > 9 || key.front() == '0') return false;
   if (!std::all_of(key.begin(), key.end(), [](char c) { return c >= '0' && c <= '9'; })) {
@@ -17,8 +14,6 @@ bool ParseRecordKey(std::string_view key, int64_t& number) {
   const auto [end, error] = std::from_chars(key.data(), key.data() + key.size(), number);
   return error == std::errc() && end == key.data() + key.size() && number <= kMaxRecordKey;
 }
-
-}  // namespace
 
 std::string RecordFilePath(const std::string& progDirPath) { return progDirPath + "Record.ini"; }
 

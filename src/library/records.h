@@ -46,6 +46,10 @@ bool ReadRecordFile(const std::string& progDirPath, ProfileFile& file);
 // edit may have added are kept in the file but are no records.
 std::vector<int64_t> RecordKeys(const ProfileFile& file, std::string_view section);
 
+// A key as the program numbers records: decimal digits without a leading zero, up to
+// kMaxRecordKey.
+bool ParseRecordKey(std::string_view key, int64_t& number);
+
 // How many records the section holds.
 int32_t RecordCount(const ProfileFile& file, std::string_view section);
 

@@ -82,6 +82,12 @@ const MessageTexts& Msg() {
         "次の記録を書き留めておいてください。\r\n\r\n");
     t.RecordEraseFailed = ToCp932("Record.ini の記録を消去できませんでした。");
     t.RecordReadFailed = ToCp932("Record.ini が読めません。練習の記録は表示できません。");
+    t.ClassUnreadable = ToCp932("記録を読めません");
+    t.ClassFolderUnreadable = ToCp932("クラスのフォルダが読めません");
+    t.ClassCsvHeader = ToCp932(
+        "生徒,単元,回数,最新の日時,最新の結果,最新の時間（秒）,最新で1回目に正解した数,"
+        "全回の最短時間（秒）,備考");
+    t.CsvFilter = ToCp932("CSVファイル|*.csv");
 
     // ---- The practice window and its result dialogs. ----
     t.QuestionTail = ToCp932(")次の関数のグラフをかきなさい");

@@ -82,6 +82,11 @@ struct MessageTexts {
   std::string RecordWriteFailed;  // + unit title + CR LF + the record's line
   std::string RecordEraseFailed;
   std::string RecordReadFailed;
+  // The records of a class.
+  std::string ClassUnreadable;        // a pupil whose folder or Record.ini cannot be read
+  std::string ClassFolderUnreadable;  // the class folder itself cannot be listed
+  std::string ClassCsvHeader;         // the CSV file's first line, fields separated by commas
+  std::string CsvFilter;              // the save dialog's "description|*.csv"
 
   // ---- The practice window and its result dialogs. ----
   std::string QuestionTail;  // "(" + n + QuestionTail: ")次の関数のグラフをかきなさい"

@@ -60,3 +60,10 @@ std::optional<std::string> QtPrompter::ChooseSaveFile(const FileDialogRequest& r
   if (chosen.isEmpty()) return std::nullopt;
   return ToNativePath(chosen);
 }
+
+std::optional<std::string> QtPrompter::ChooseFolder(const std::string& start) {
+  const QString chosen =
+      QFileDialog::getExistingDirectory(parent_, QString(), FromNativePath(start));
+  if (chosen.isEmpty()) return std::nullopt;
+  return ToNativePath(chosen);
+}

@@ -18,6 +18,7 @@ class QtPrompter : public Prompter {
   std::optional<int32_t> ChooseColor(int32_t initial) override;
   std::optional<std::string> ChooseOpenFile(const FileDialogRequest& request) override;
   std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) override;
+  std::optional<std::string> ChooseFolder(const std::string& start) override;
 
  private:
   QWidget* parent_;

@@ -34,4 +34,9 @@ class Prompter {
   // when cancelled.
   virtual std::optional<std::string> ChooseOpenFile(const FileDialogRequest& request) = 0;
   virtual std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) = 0;
+  // The folder dialog, starting in the folder given: the chosen folder's path as the platform
+  // names it, or nothing when cancelled. A prompter without it answers as if cancelled.
+  virtual std::optional<std::string> ChooseFolder(const std::string& /*start*/) {
+    return std::nullopt;
+  }
 };

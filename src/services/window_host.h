@@ -14,6 +14,7 @@ enum class ProgramWindow {
   PlaneSettings,  // 座標面の設定 (modeless)
   UnitContents,   // 単元の内容
   Records,        // 実行記録
+  ClassRecords,   // クラスの記録
   Print,          // グラフの印刷
   About,          // ﾊﾞｰｼﾞｮﾝ情報
 };

@@ -17,6 +17,7 @@ TfrmKiroku::TfrmKiroku(QWidget* parent, Prompter& prompter, const std::string& p
       lstReserve(new QListWidget(this)),
       memDetail(new QPlainTextEdit(this)),
       btnErase(new QPushButton(QString::fromUtf8("記録消去"), this)),
+      btnClass(new QPushButton(QString::fromUtf8("クラスの記録"), this)),
       btnReturn(new QPushButton(QString::fromUtf8("閉じる"), this)),
       view_(progDirPath, prompter) {
   SetUpForm(*this, "frmKiroku", "実行記録");
@@ -25,6 +26,7 @@ TfrmKiroku::TfrmKiroku(QWidget* parent, Prompter& prompter, const std::string& p
   lstReserve->setObjectName("lstReserve");
   memDetail->setObjectName("memDetail");
   btnErase->setObjectName("btnErase");
+  btnClass->setObjectName("btnClass");
   btnReturn->setObjectName("btnReturn");
 
   lstTitle->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -44,6 +46,7 @@ TfrmKiroku::TfrmKiroku(QWidget* parent, Prompter& prompter, const std::string& p
   lists->addLayout(left, 2);
   lists->addWidget(memDetail, 3);
   auto* buttons = new QHBoxLayout;
+  buttons->addWidget(btnClass);
   buttons->addStretch();
   buttons->addWidget(btnErase);
   buttons->addWidget(btnReturn);
@@ -54,6 +57,7 @@ TfrmKiroku::TfrmKiroku(QWidget* parent, Prompter& prompter, const std::string& p
   connect(lstTitle, &QListWidget::itemClicked, this, &TfrmKiroku::lstTitleClick);
   connect(btnErase, &QPushButton::clicked, this, &TfrmKiroku::btnEraseClick);
   connect(btnReturn, &QPushButton::clicked, this, &TfrmKiroku::btnReturnClick);
+  connect(btnClass, &QPushButton::clicked, this, &TfrmKiroku::ClassRecordsRequested);
   // Closed by Esc or its close box as by "閉じる": the next opening starts without records shown.
   connect(this, &QDialog::finished, this, [this] {
     view_.Close();

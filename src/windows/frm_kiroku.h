@@ -24,11 +24,16 @@ class TfrmKiroku : public QDialog {
   QListWidget* lstReserve;  // hidden: the unit title of each line of lstTitle
   QPlainTextEdit* memDetail;
   QPushButton* btnErase;
+  QPushButton* btnClass;
   QPushButton* btnReturn;
 
   void lstTitleClick(QListWidgetItem* item);
   void btnEraseClick();
   void btnReturnClick();
+
+ Q_SIGNALS:
+  // "クラスの記録": the teacher asks for the records of a whole class.
+  void ClassRecordsRequested();
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -77,6 +77,9 @@ void TfrmMain::CreateMenus() {
   mnuRun = menu("mnuRun", "実行(&R)", kHelpRunMenu);
   item(mnuRun, "mnuTest", "ﾃｽﾄ(&T)", [&e] { e.TestCommand(); });
   item(mnuRun, "mnuRenshu", "練習(&E)", [&e] { e.PracticeCommand(); });
+  mnuRun->addSeparator();
+  item(mnuRun, "mnuClassKiroku", "クラスの記録(&C)",
+       [&windows] { windows.Show(ProgramWindow::ClassRecords); });
 
   mnuDisplay = menu("mnuDisplay", "表示(&V)", kHelpDisplayMenu);
   item(mnuDisplay, "mnuShowTangen", "単元の内容(&U)",

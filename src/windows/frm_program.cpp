@@ -50,8 +50,14 @@ TProgram::TProgram(Prompter* prompter)
         return window;
       }),
       frmKiroku([this] {
-        return Build<TfrmKiroku>(kHelpDisplayMenu, frmMain.prompter(),
-                                 frmMain.editor().State().ProgDirPath);
+        auto window = Build<TfrmKiroku>(kHelpDisplayMenu, frmMain.prompter(),
+                                        frmMain.editor().State().ProgDirPath);
+        QObject::connect(window.get(), &TfrmKiroku::ClassRecordsRequested, window.get(),
+                         [this] { Show(ProgramWindow::ClassRecords); });
+        return window;
+      }),
+      frmClassKiroku([this] {
+        return Build<TfrmClassKiroku>(kHelpRunMenu, frmMain.prompter(), settingsStore);
       }),
       frmPrint([this] { return Build<TfrmPrint>(kHelpFileMenu, clock, frmMain.prompter()); }),
       frmTangenOpen([this] {
@@ -101,6 +107,9 @@ void TProgram::Show(ProgramWindow window) {
       break;
     case ProgramWindow::Records:
       frmKiroku->exec();
+      break;
+    case ProgramWindow::ClassRecords:
+      frmClassKiroku->exec();
       break;
     case ProgramWindow::Print:
       // The header is a text of the page, so the path goes in as Shift-JIS shows it.

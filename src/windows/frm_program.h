@@ -72,6 +72,7 @@ class TProgram : public WindowHost, public PracticeDialogs {
   LazyWindow<TfrmTangen> frmTangen;
   LazyWindow<TfrmOwari> frmOwari;
   LazyWindow<TfrmKiroku> frmKiroku;
+  LazyWindow<TfrmClassKiroku> frmClassKiroku;
   LazyWindow<TfrmPrint> frmPrint;
   LazyWindow<TfrmTangenOpen> frmTangenOpen;
   // The help file's topics, shown on request.

@@ -41,6 +41,10 @@ class ScriptedPrompter : public Prompter {
   std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) override {
     return NextFile(request);
   }
+  // Answered from files as well; the request holds the folder it starts in.
+  std::optional<std::string> ChooseFolder(const std::string& start) override {
+    return NextFile(FileDialogRequest{"", start, ""});
+  }
 
  private:
   std::optional<std::string> NextFile(const FileDialogRequest& request) {
