@@ -16,6 +16,7 @@
 #include "app/frm_help.h"
 #include "app/frm_program.h"
 #include "support/core/scripted_prompter.h"
+#include "support/core/temp_folder.h"
 #include "support/gui/pixels.h"
 #include "support/gui/plane_click.h"
 #include "support/gui/qt_print.h"
@@ -486,6 +487,53 @@ TEST_F(MainWindowTest, TheDraggedCurveShowsOnScreenAtEveryStep) {
   const QImage shown = plane->grab().toImage().convertToFormat(QImage::Format_RGB32);
   EXPECT_EQ(shown, main().planeCanvas.Image());
   QTest::mouseRelease(plane, Qt::RightButton, {}, at(1, 1));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, CtrlZAndCtrlYTakeTheClickOffAndBackOnPlaneAndListUnlessLocked) {
+  auto key = [this](Qt::Key k, Qt::KeyboardModifiers m = Qt::ControlModifier) {
+    QTest::keyClick(&main(), k, m);
+  };
+  const PixelPoint p = main().editor().Geometry().LatticeToPixel(2, 3);
+  const QRgb empty = main().planeCanvas.Image().pixel(p.x, p.y);
+  EXPECT_FALSE(main().mnuUndo->isEnabled());
+  ClickLattice(2, 3);
+  ASSERT_EQ(main().lstShiki->count(), 1);
+  EXPECT_TRUE(main().mnuUndo->isEnabled());
+  key(Qt::Key_Z);
+  EXPECT_EQ(main().lstShiki->count(), 0);
+  EXPECT_EQ(main().planeCanvas.Image().pixel(p.x, p.y), empty);
+  EXPECT_TRUE(main().mnuRedo->isEnabled());
+  key(Qt::Key_Y);
+  EXPECT_EQ(main().lstShiki->count(), 1);
+  EXPECT_NE(main().planeCanvas.Image().pixel(p.x, p.y), empty);
+  key(Qt::Key_Z);
+  key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(main().lstShiki->count(), 1);
+  main().btnLockedClick();
+  key(Qt::Key_Z);
+  key(Qt::Key_N);  // locked keys ask nothing and change nothing
+  EXPECT_EQ(main().lstShiki->count(), 1);
+  EXPECT_TRUE(prompter.messages.empty());
+  EXPECT_EQ(main().mnuUndo->shortcut(), QKeySequence("Ctrl+Z"));
+}
+
+TEST_F(MainWindowTest, CtrlSWritesANamedWorkToItsFileWithoutAsking) {
+  TempFolder folder;
+  const std::string path = folder / "work.mvr";
+  TempFolder::Write(path, TempFolder::Read(MEVROLIN_SOURCE_DIR "/DATA/03_compare_a.mvr"));
+  prompter.files = {path};
+  QTest::keyClick(&main(), Qt::Key_O, Qt::ControlModifier);
+  const int32_t count = main().editor().OpenWork().Count();
+  ASSERT_GT(count, 0);
+  ClickLattice(-2, 3);
+  QTest::keyClick(&main(), Qt::Key_S, Qt::ControlModifier);
+  EXPECT_TRUE(main().editor().OpenWork().DataSaved());
+  EXPECT_EQ(prompter.fileDialogs.size(), 1u);  // the open dialog only
+  EXPECT_NE(TempFolder::Read(path).find("y = -6/x"), std::string::npos);
 }
 
 }  // namespace
