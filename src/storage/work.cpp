@@ -70,6 +70,7 @@ void Work::Reset(const std::string& titleLine) {
   listItems_.clear();
   selected_.clear();
   buffer_.Reset(titleLine);
+  pieces_.clear();
   history_.Start(Capture(WorkSnapshot{}));
   HistoryMoved();
 }
@@ -81,6 +82,7 @@ void Work::EraseAll(const std::string& titleLine) {
   listItems_.clear();
   selected_.clear();
   buffer_.Reset(titleLine);
+  pieces_.clear();
   Edited();
 }
 
@@ -92,6 +94,7 @@ int32_t Work::Add(const TLineData& line, EquationForm form) {
   listItems_.push_back(EquationText(line, form));
   selected_.push_back(false);
   buffer_.InsertCurve(i, line);
+  pieces_.resize(curves_.size());
   form_ = form;
   Edited();
   return i;
@@ -103,6 +106,7 @@ void Work::Store(int32_t i, const TLineData& line, EquationForm form) {
   curves_[slot] = line;
   listItems_[slot] = EquationText(line, form);
   buffer_.ReplaceCurve(i, line);
+  Unshared(i);
   form_ = form;
   Edited();
 }
@@ -121,6 +125,7 @@ int32_t Work::DeleteSelected() {
   for (int32_t i = Count() - 1; i >= 0; --i) {
     if (!selected_[static_cast<std::size_t>(i)]) continue;
     curves_.erase(curves_.begin() + i);
+    if (static_cast<std::size_t>(i) < pieces_.size()) pieces_.erase(pieces_.begin() + i);
     listItems_.erase(listItems_.begin() + i);
     selected_.erase(selected_.begin() + i);
     buffer_.DeleteCurve(i);
@@ -137,6 +142,7 @@ void Work::Restyle(int32_t i, int32_t color, int32_t width) {
   line.Color = color;
   line.LWidth = width;
   buffer_.ReplaceStyleLine(i, line);
+  Unshared(i);
   Edited();
 }
 
@@ -146,6 +152,7 @@ void Work::SetEquationForm(EquationForm form) {
     curves_[i].Shiki = EquationText(curves_[i], form);
     listItems_[i] = curves_[i].Shiki;
   }
+  pieces_.assign(curves_.size(), nullptr);
 }
 
 void Work::Load(std::vector<TLineData> curves, std::vector<std::string> lines, EquationForm form) {
@@ -170,6 +177,7 @@ void Work::Replace(std::vector<TLineData> curves, std::vector<std::string> lines
   curves_ = std::move(curves);
   listItems_ = std::move(items);
   selected_.assign(curves_.size(), false);
+  pieces_.assign(curves_.size(), nullptr);
   buffer_.Load(std::move(lines));
   form_ = form;
 }
@@ -212,30 +220,23 @@ WorkSnapshot Work::Capture(const WorkSnapshot& like) const {
   WorkSnapshot state;
   const Lines& lines = buffer_.Lines();
   const std::size_t n = curves_.size();
-  const std::size_t likeCount = like.curves.size();
-  state.curves.reserve(n);
-  std::size_t j = 0;  // the earlier snapshot's next piece; curves keep their order
-  for (std::size_t i = 0; i < n; ++i) {
-    const std::size_t from = std::min(lines.size(), 1 + 5 * i);
-    const std::size_t to = std::min(lines.size(), 6 + 5 * i);
-    auto same = [&](const WorkPiece& piece) {
-      return piece.line == curves_[i] && piece.item == listItems_[i] &&
-             std::equal(piece.lines.begin(), piece.lines.end(),
-                        lines.begin() + static_cast<std::ptrdiff_t>(from),
-                        lines.begin() + static_cast<std::ptrdiff_t>(to));
-    };
-    // Past curves that were deleted, as long as more pieces are left than curves.
-    while (j < likeCount && likeCount - j > n - i && !same(*like.curves[j])) ++j;
-    if (j < likeCount && same(*like.curves[j])) {
-      state.curves.push_back(like.curves[j++]);
-    } else {
-      state.curves.push_back(std::make_shared<const WorkPiece>(
-          WorkPiece{curves_[i], listItems_[i],
-                    Lines(lines.begin() + static_cast<std::ptrdiff_t>(from),
-                          lines.begin() + static_cast<std::ptrdiff_t>(to))}));
-    }
+  const std::size_t headSize = std::min<std::size_t>(lines.size(), 1);
+  // A kept piece holds its curve's lines as they were: it is good only while every curve's
+  // lines stand where they stood (a title line and five lines a curve).
+  if (pieces_.size() != n || lines.size() < 1 + 5 * n || !like.head ||
+      like.head->size() != headSize) {
+    pieces_.assign(n, nullptr);
   }
-  state.head = ShareLines(like.head, lines, 0, std::min<std::size_t>(lines.size(), 1));
+  for (std::size_t i = 0; i < n; ++i) {
+    if (pieces_[i]) continue;
+    const auto from =
+        lines.begin() + static_cast<std::ptrdiff_t>(std::min(lines.size(), 1 + 5 * i));
+    const auto to = lines.begin() + static_cast<std::ptrdiff_t>(std::min(lines.size(), 6 + 5 * i));
+    pieces_[i] =
+        std::make_shared<const WorkPiece>(WorkPiece{curves_[i], listItems_[i], Lines(from, to)});
+  }
+  state.curves = pieces_;
+  state.head = ShareLines(like.head, lines, 0, headSize);
   state.tail = ShareLines(like.tail, lines, std::min(lines.size(), 1 + 5 * n), lines.size());
   state.selected = selected_;
   state.form = form_;
@@ -253,6 +254,7 @@ void Work::Restore(const WorkSnapshot& state) {
   }
   if (state.tail) lines.insert(lines.end(), state.tail->begin(), state.tail->end());
   buffer_.Load(std::move(lines));
+  pieces_ = state.curves;
   selected_ = state.selected;
   selected_.resize(curves_.size(), false);
   // The equation form is the window's choice, not part of the work: texts made in another

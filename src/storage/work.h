@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -116,6 +117,10 @@ class Work {
   void BeginChange();
   void EndChange();
   void Edited() { edited_ = true; }
+  void Unshared(int32_t i) {
+    if (static_cast<std::size_t>(i) < pieces_.size())
+      pieces_[static_cast<std::size_t>(i)] = nullptr;
+  }
   WorkSnapshot Capture(const WorkSnapshot& like) const;
   void Restore(const WorkSnapshot& state);
   void HistoryMoved() const {
@@ -131,5 +136,8 @@ class Work {
   int32_t openChanges_ = 0;
   bool edited_ = false;
   WorkSnapshot before_;  // the state when the open change began
+  // The pieces of the last snapshot, one per curve, null where the curve changed since: a
+  // snapshot shares every piece still here instead of comparing or copying the curve.
+  mutable std::vector<std::shared_ptr<const WorkPiece>> pieces_;
   std::function<void()> historyListener_;
 };
