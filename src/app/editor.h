@@ -74,8 +74,11 @@ class Editor {
   friend class EditorTestAccess;  // tests put many curves in place without a redraw each
   friend class FileCommands;      // the file commands replace the work and its name
 
+  // An empty work under this title: a new work with a fresh history, or (asChange) every curve
+  // erased as one step of the history.
   void StartEmpty(const std::string& title, const std::string& fileName, bool resetKinds,
                   bool asChange);
+  // One step back or forward, with the plane, list, panels and count shown afresh.
   void StepHistory(bool back);
   // Whether the practice window can pose these questions; tells the user why not.
   bool CanPractise(const std::vector<TLineData>& questions);
