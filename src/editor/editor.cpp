@@ -18,6 +18,7 @@ Editor::Editor(EditorSurfaces surfaces, EditorView& view, EditorServices service
       files_(*this, services) {
   texts_.edtHeniki = Msg().IneqDesignText;
   work_.Reset(Msg().NewUnitTitle);
+  work_.SetHistoryListener([this] { view_.HistoryChanged(); });
 }
 
 void Editor::SetProgramFolder(const std::string& progDir, const std::string& progDirPath,
@@ -44,6 +45,11 @@ void Editor::FormShow() {
 }
 
 void Editor::ResetWork(const std::string& title, const std::string& fileName, bool resetKinds) {
+  StartEmpty(title, fileName, resetKinds, false);
+}
+
+void Editor::StartEmpty(const std::string& title, const std::string& fileName, bool resetKinds,
+                        bool asChange) {
   if (resetKinds) {
     state_.SenbunKind = 0;
     state_.HanchokusenKind = 0;
@@ -56,7 +62,11 @@ void Editor::ResetWork(const std::string& title, const std::string& fileName, bo
   state_.DragMode = 0;
   // The file text starts with the title the work keeps: erasing every curve of a named work
   // leaves its name in the unit contents window as well as in the labels.
-  work_.Reset(title);
+  if (asChange) {
+    work_.EraseAll(title);
+  } else {
+    work_.Reset(title);
+  }
   display_.RedrawPlane();
   display_.ClearPanels();
   view_.ListChanged();
@@ -74,7 +84,31 @@ void Editor::DispFileInfo(const std::string& title, const std::string& fileName,
 
 void Editor::EraseAll() {
   if (!work_.Empty() && services_.prompter.Ask(Msg().EraseAllQuestion) != Answer::Yes) return;
-  ResetWork(shown_.title, state_.CurFileName, false);
+  StartEmpty(shown_.title, state_.CurFileName, false, true);
+}
+
+void Editor::Undo() { StepHistory(true); }
+
+void Editor::Redo() { StepHistory(false); }
+
+void Editor::StepHistory(bool back) {
+  if (!(back ? work_.CanUndo() : work_.CanRedo())) return;
+  // The curve being placed or dragged was made from the work as it stands.
+  if (state_.DrawState > 0 || state_.DragMode != 0) {
+    services_.prompter.Message(Msg().NoUndoMidway);
+    return;
+  }
+  if (back) {
+    work_.Undo();
+  } else {
+    work_.Redo();
+  }
+  // A handle target may name a curve that is no longer there.
+  mouse_.ResetMouse();
+  display_.ClearPanels();
+  view_.ListChanged();
+  display_.DispAllLine();
+  DispFileInfo(shown_.title, shown_.filePath, work_.Count());
 }
 
 namespace {

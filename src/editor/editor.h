@@ -52,8 +52,13 @@ class Editor {
   // inequality kinds of the next curve.
   void ResetWork(const std::string& title, const std::string& fileName, bool resetKinds);
   void DispFileInfo(const std::string& title, const std::string& fileName, int32_t count);
-  // 全部消去: asks when there are curves, then starts the work afresh under its shown title.
+  // 全部消去: asks when there are curves, then empties the work under its shown title (a change
+  // that can be undone).
   void EraseAll();
+  // 元に戻す / やり直し: the work before the last change, or again after it; refused while a
+  // curve waits for its domain or a handle is dragged.
+  void Undo();
+  void Redo();
 
   // テスト: the editor's curves as a test, unless empty or holding a curve with a domain.
   void TestCommand();
@@ -69,6 +74,12 @@ class Editor {
   friend class EditorTestAccess;  // tests put many curves in place without a redraw each
   friend class FileCommands;      // the file commands replace the work and its name
 
+  // An empty work under this title: a new work with a fresh history, or (asChange) every curve
+  // erased as one step of the history.
+  void StartEmpty(const std::string& title, const std::string& fileName, bool resetKinds,
+                  bool asChange);
+  // One step back or forward, with the plane, list, panels and count shown afresh.
+  void StepHistory(bool back);
   // Whether the practice window can pose these questions; tells the user why not.
   bool CanPractise(const std::vector<TLineData>& questions);
 

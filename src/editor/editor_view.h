@@ -43,6 +43,8 @@ class EditorView {
   // The line mode of the next curve was set (it may be the same one again); the window shows
   // the mode's button pressed.
   virtual void LineModeChanged() {}
+  // What can be undone or redone may have changed.
+  virtual void HistoryChanged() {}
 };
 
 // The platform services the editor uses.

@@ -75,6 +75,7 @@ void GraphList::DeleteSelected() {
 void GraphList::ChangeColorOfSelected() {
   const auto chosen = prompter_.ChooseColor(kAutoColor);
   if (!chosen || *chosen == kAutoColor) return;
+  const Work::Change change(work_);
   for (int32_t i = 0; i < work_.Count(); ++i) {
     if (work_.IsSelected(i)) work_.Restyle(i, *chosen, work_.Curve(i).LWidth);
   }
@@ -85,6 +86,7 @@ void GraphList::ChangeColorOfSelected() {
 }
 
 void GraphList::ChangeWidthOfSelected(int32_t width) {
+  const Work::Change change(work_);
   for (int32_t i = 0; i < work_.Count(); ++i) {
     if (work_.IsSelected(i)) work_.Restyle(i, work_.Curve(i).Color, width);
   }
@@ -99,6 +101,7 @@ void GraphList::SetFixedColor() {
   const auto chosen = prompter_.ChooseColor(state_.FixedColor);
   if (!chosen) return;
   state_.FixedColor = *chosen;
+  const Work::Change change(work_);
   for (int32_t i = 0; i < work_.Count(); ++i) {
     const int32_t color = state_.FixedColor != kAutoColor
                               ? state_.FixedColor

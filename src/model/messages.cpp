@@ -20,6 +20,7 @@ const MessageTexts& Msg() {
 
     t.EraseAllQuestion = ToCp932("全部削除してもいいですか？");
     t.NoColorMidway = ToCp932("途中で色は変更できません");
+    t.NoUndoMidway = ToCp932("曲線をかいている途中では、元に戻す・やり直しはできません");
     t.NoClipboardPicture = ToCp932("クリップボードに図がありません");
     t.ClearBitmapQuestion = ToCp932("ビットマップをクリアしてもいいですか");
 

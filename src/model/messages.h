@@ -22,6 +22,7 @@ struct MessageTexts {
   // The graph list.
   std::string EraseAllQuestion;
   std::string NoColorMidway;  // fixed colour while a curve waits for its domain
+  std::string NoUndoMidway;   // undo or redo while a curve is placed or dragged
   std::string NoClipboardPicture;
   std::string ClearBitmapQuestion;
 

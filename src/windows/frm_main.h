@@ -48,6 +48,8 @@ class TfrmMain : public QMainWindow, public EditorView {
   void FileInfoChanged() override;
   void TextsChanged() override;
   void LineModeChanged() override;
+  // 元に戻す and やり直し are offered only when there is a step to take and no lock.
+  void HistoryChanged() override;
 
   // Controls, by the names the program gives them.
   QWidget* pnlMain = nullptr;
@@ -113,6 +115,8 @@ class TfrmMain : public QMainWindow, public EditorView {
   QMenu* pumShiki = nullptr;
   QAction* mnuHandle = nullptr;
   QAction* mnuTensen = nullptr;
+  QAction* mnuUndo = nullptr;
+  QAction* mnuRedo = nullptr;
   bool FuncLocked = false;
 
   // Menu and tool-button handlers.

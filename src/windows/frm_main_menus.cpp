@@ -33,22 +33,44 @@ void TfrmMain::CreateMenus() {
   GraphList& list = editor_->List();
   WindowHost& windows = windows_;
 
+  // The desktop's usual keys; Qt shows them beside the items.
+  auto keyed = [&item](QMenu* m, const char* name, const char* caption, QList<QKeySequence> keys,
+                       auto handler) {
+    QAction* a = item(m, name, caption, handler);
+    a->setShortcuts(keys);
+    return a;
+  };
+  const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+  const Qt::KeyboardModifiers ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+
   FileCommands& files = editor_->Files();
   mnuFile = menu("mnuFile", "ﾌｧｲﾙ(&F)", kHelpFileMenu);
-  item(mnuFile, "mnuNewFile", "新規作成(&N)", [&files] { files.NewFile(); });
+  keyed(mnuFile, "mnuNewFile", "新規作成(&N)", {QKeyCombination(ctrl, Qt::Key_N)},
+        [&files] { files.NewFile(); });
   item(mnuFile, "mnuTangenOpen", "単元名で開く(&T)", [&files] { files.OpenByUnit(); });
-  item(mnuFile, "mnuOpenFile", "開く(&O)", [&files] { files.OpenFile(); });
-  item(mnuFile, "mnuSaveFile", "上書き保存(&S)", [&files] { files.OverWrite(); });
-  item(mnuFile, "mnuSave", "名前を付けて保存(&A)", [&files] { files.SaveAs(); });
+  keyed(mnuFile, "mnuOpenFile", "開く(&O)", {QKeyCombination(ctrl, Qt::Key_O)},
+        [&files] { files.OpenFile(); });
+  keyed(mnuFile, "mnuSaveFile", "上書き保存(&S)", {QKeyCombination(ctrl, Qt::Key_S)},
+        [&files] { files.OverWrite(); });
+  keyed(mnuFile, "mnuSave", "名前を付けて保存(&A)", {QKeyCombination(ctrlShift, Qt::Key_S)},
+        [&files] { files.SaveAs(); });
   mnuFile->addSeparator();
-  item(mnuFile, "mnuPrint", "印刷(&P)", [&windows] { windows.Show(ProgramWindow::Print); });
+  keyed(mnuFile, "mnuPrint", "印刷(&P)", {QKeyCombination(ctrl, Qt::Key_P)},
+        [&windows] { windows.Show(ProgramWindow::Print); });
   // The copy stands with printing, as the plane's other way out of the program; in the edit
   // menu its accelerator would be that of 訂正(&C).
   item(mnuFile, "mnuClipBoard", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)", [&list] { list.CopyPlane(); });
   mnuFile->addSeparator();
-  item(mnuFile, "mnuEnd", "終了(&X)", [this] { close(); });
+  keyed(mnuFile, "mnuEnd", "終了(&X)", {QKeyCombination(ctrl, Qt::Key_Q)}, [this] { close(); });
 
   mnuEdit = menu("mnuEdit", "編集(&E)", kHelpEditMenu);
+  mnuUndo = keyed(mnuEdit, "mnuUndo", "元に戻す(&Z)", {QKeyCombination(ctrl, Qt::Key_Z)},
+                  [&e] { e.Undo(); });
+  mnuRedo = keyed(mnuEdit, "mnuRedo", "やり直し(&Y)",
+                  {QKeyCombination(ctrl, Qt::Key_Y), QKeyCombination(ctrlShift, Qt::Key_Z)},
+                  [&e] { e.Redo(); });
+  HistoryChanged();
+  mnuEdit->addSeparator();
   item(mnuEdit, "mnuTetsei", "訂正(&C)", [&list] { list.DeleteSelected(); });
   item(mnuEdit, "mnuShoukyo", "全部消去(&A)", [&e] { e.EraseAll(); });
   mnuEdit->addSeparator();
@@ -253,6 +275,14 @@ void TfrmMain::btnLockedClick() {
     m->menuAction()->setEnabled(enabled);
   }
   for (QToolButton* b : {spdOverWrite, spdTest, spdRenshu, spdKiroku}) b->setEnabled(enabled);
+  HistoryChanged();
+}
+
+void TfrmMain::HistoryChanged() {
+  if (mnuUndo == nullptr) return;  // the menus are not made yet
+  const Work& work = editor_->OpenWork();
+  mnuUndo->setEnabled(!FuncLocked && work.CanUndo());
+  mnuRedo->setEnabled(!FuncLocked && work.CanRedo());
 }
 
 void TfrmMain::HelpRequest(int32_t topic) { windows_.ShowHelp(topic); }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <tuple>
 
 #include "model/cp932.h"
 #include "model/equation_text.h"
@@ -334,7 +335,7 @@ TEST_F(EditorTest, EraseAllAsksOnlyWhenThereAreCurves) {
   EXPECT_EQ(Count(), 0);
   EXPECT_TRUE(work().ListItems().empty());
   EXPECT_EQ(work().Buffer().Size(), 1u);
-  EXPECT_TRUE(work().DataSaved());
+  EXPECT_FALSE(work().NeedSave());  // an undoable change, but nothing to save
 }
 
 TEST_F(EditorTest, RecolouringSelectedCurvesMovesTheNextAutomaticColour) {
@@ -750,6 +751,93 @@ TEST_F(EditorTest, HiddenEquationsStayHiddenWhenPanelsAreRefreshed) {
   editor.List().ChangeColorOfSelected();
   EXPECT_TRUE(shiki.Ops("Text").empty());
   EXPECT_TRUE(shiki.Ops("LineTo").empty());
+}
+
+struct HistoryCase {
+  const char* name;
+  void (*change)(EditorRig&);
+};
+
+class EditorHistory : public EditorTest, public ::testing::WithParamInterface<HistoryCase> {};
+
+// From a saved work of three curves, the middle one selected: undone, the change gives back
+// the curves, list texts, selection and lines as saved; redone, the change; a new change after
+// an undo leaves nothing to redo.
+TEST_P(EditorHistory, UndoRedoAndANewChange) {
+  auto take = [this] {
+    return std::tuple(work().Curves(), work().ListItems(), work().Selection(), Lines());
+  };
+  for (int32_t x = 1; x <= 3; ++x) Click(x, 1);
+  EditorTestAccess::WorkOf(editor).SelectOnly(1);
+  EditorTestAccess::WorkOf(editor).MarkSaved();
+  const auto before = take();
+  GetParam().change(rig);
+  const auto after = take();
+  ASSERT_NE(after, before);
+  editor.Undo();
+  EXPECT_EQ(take(), before);
+  EXPECT_TRUE(work().DataSaved());
+  EXPECT_EQ(editor.ShownFile().count, 3);
+  editor.Redo();
+  EXPECT_EQ(take(), after);
+  EXPECT_FALSE(work().DataSaved());
+  editor.Undo();
+  editor.Options().SetLineMode(kModeWhole);
+  Click(5, 5);
+  EXPECT_FALSE(work().CanRedo());
+  EXPECT_EQ(Count(), 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, EditorHistory,
+    ::testing::Values(
+        HistoryCase{"AddWhole", [](EditorRig& r) { r.Click(2, 3); }},
+        HistoryCase{"AddSegment",
+                    [](EditorRig& r) {
+                      r.editor.Options().SetLineMode(kModeSegment);
+                      r.Click(2, 3);
+                      r.Click(4, 1);
+                      r.Click(1, 1);
+                    }},
+        HistoryCase{"Delete", [](EditorRig& r) { r.editor.List().DeleteSelected(); }},
+        HistoryCase{"EraseAll", [](EditorRig& r) { r.editor.EraseAll(); }},
+        HistoryCase{"ArrowMove",
+                    [](EditorRig& r) { r.editor.Mouse().ShiftLine(ShiftDirection::Up); }},
+        HistoryCase{"Recolour",
+                    [](EditorRig& r) {
+                      r.prompter.colors = {0x123456};
+                      r.editor.List().ChangeColorOfSelected();
+                    }},
+        HistoryCase{"Width", [](EditorRig& r) { r.editor.List().ChangeWidthOfSelected(3); }},
+        HistoryCase{"FixedColourIsOneStep",
+                    [](EditorRig& r) {
+                      r.prompter.colors = {0x00FF00};
+                      r.editor.List().SetFixedColor();
+                    }},
+        HistoryCase{"HandleDrag",
+                    [](EditorRig& r) {
+                      r.editor.Mouse().MouseDown(MouseButton::Right, 192 + 32, 192 - 16);
+                      r.editor.Mouse().MouseMove(192 + 16, 192 - 48);
+                      r.editor.Mouse().MouseUp(MouseButton::Right, 192 + 16, 192 - 48);
+                    }},
+        HistoryCase{"UnitContentsEdit",
+                    [](EditorRig& r) {
+                      std::string text;
+                      for (const std::string& line : r.editor.OpenWork().Buffer().Lines())
+                        text += (line == "2,1" ? "2,5" : line) + "\n";
+                      r.editor.TakeUnitContents(text);
+                    }}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(EditorTest, UndoWaitsUntilTheCurveBeingPlacedIsGivenUp) {
+  Click(2, 3);
+  editor.Options().SetLineMode(kModeSegment);
+  Click(1, 1);
+  editor.Undo();
+  EXPECT_EQ(Count(), 1);
+  editor.Mouse().FormMouseMove();
+  editor.Undo();
+  EXPECT_EQ(Count(), 0);
 }
 
 }  // namespace

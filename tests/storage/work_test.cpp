@@ -109,14 +109,14 @@ INSTANTIATE_TEST_SUITE_P(
                                {1, 4, 3},
                                {"y = 1/x", "y = 8/x", "y = 3/x"},
                                false},
-                      WorkCase{"MoveLeavesTheSavedFlag",
+                      WorkCase{"MoveIsAChangeOfTheWork",
                                [](Work& w) {
                                  w.MarkSaved();
                                  w.MoveCurve(2, Curve(3, 2), EquationForm::Standard);
                                },
                                {1, 2, 3},
                                {"y = 1/x", "y = 2/x", "y = 6/x"},
-                               true},
+                               false},
                       WorkCase{"FormSwitchLeavesTheStoredEquationLines",
                                [](Work& w) { w.SetEquationForm(EquationForm::General); },
                                {1, 2, 3},
@@ -226,6 +226,20 @@ TEST(Work, NeedSaveOnlyForChangedWorksWithCurves) {
   work.Add(Curve(1, 1), EquationForm::Standard);
   work.MarkSaved();
   EXPECT_FALSE(work.NeedSave());
+}
+
+TEST(Work, HistoryKeepsAHundredStepsAndLosesASavedStateLeftOnTheRedoSide) {
+  Work work;
+  work.Reset("t");
+  work.Add(Curve(1, 1), EquationForm::Standard);
+  work.Add(Curve(2, 1), EquationForm::Standard);
+  work.MarkSaved();
+  work.Undo();
+  work.Restyle(0, 7, 2);  // the saved state can no longer be redone
+  for (int32_t i = 0; i < 120; ++i) work.Restyle(0, i, 1);
+  int32_t undone = 0;
+  while (work.Undo()) undone += work.DataSaved() ? 1000 : 1;
+  EXPECT_EQ(undone, 100);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <cstdlib>
 
 #include "support/core/scripted_prompter.h"
+#include "support/core/temp_folder.h"
 #include "support/gui/pixels.h"
 #include "support/gui/plane_click.h"
 #include "support/gui/qt_print.h"
@@ -486,6 +487,43 @@ TEST_F(MainWindowTest, TheDraggedCurveShowsOnScreenAtEveryStep) {
   const QImage shown = plane->grab().toImage().convertToFormat(QImage::Format_RGB32);
   EXPECT_EQ(shown, main().planeCanvas.Image());
   QTest::mouseRelease(plane, Qt::RightButton, {}, at(1, 1));
+}
+
+// Ctrl+Z after a click takes the curve off plane and list, Ctrl+Y and Ctrl+Shift+Z put it back;
+// the lock stops them; Ctrl+O and Ctrl+S open a file and write it back without a question.
+TEST_F(MainWindowTest, TheDesktopKeysUndoRedoOpenAndSaveUnlessLocked) {
+  auto key = [this](const char* keys) { QTest::keySequence(&main(), QKeySequence(keys)); };
+  const PixelPoint p = main().editor().Geometry().LatticeToPixel(2, 3);
+  const QRgb empty = main().planeCanvas.Image().pixel(p.x, p.y);
+  ClickLattice(2, 3);
+  ASSERT_EQ(main().lstShiki->count(), 1);
+  key("Ctrl+Z");
+  EXPECT_EQ(main().lstShiki->count(), 0);
+  EXPECT_EQ(main().planeCanvas.Image().pixel(p.x, p.y), empty);
+  key("Ctrl+Y");
+  EXPECT_EQ(main().lstShiki->count(), 1);
+  EXPECT_NE(main().planeCanvas.Image().pixel(p.x, p.y), empty);
+  key("Ctrl+Z");
+  key("Ctrl+Shift+Z");
+  EXPECT_EQ(main().lstShiki->count(), 1);
+  main().btnLockedClick();
+  key("Ctrl+Z");
+  key("Ctrl+N");  // locked keys ask nothing and change nothing
+  EXPECT_EQ(main().lstShiki->count(), 1);
+  EXPECT_TRUE(prompter.messages.empty());
+  main().btnLockedClick();
+  TempFolder folder;
+  const std::string path = folder / "work.mvr";
+  TempFolder::Write(path, TempFolder::Read(MEVROLIN_SOURCE_DIR "/DATA/03_compare_a.mvr"));
+  prompter.answers = {Answer::No};  // the curve drawn before is not kept
+  prompter.files = {path};
+  key("Ctrl+O");
+  ASSERT_GT(main().editor().OpenWork().Count(), 0);
+  ClickLattice(-2, 3);
+  key("Ctrl+S");
+  EXPECT_TRUE(main().editor().OpenWork().DataSaved());
+  EXPECT_EQ(prompter.fileDialogs.size(), 1u);  // the open dialog only
+  EXPECT_NE(TempFolder::Read(path).find("y = -6/x"), std::string::npos);
 }
 
 }  // namespace
