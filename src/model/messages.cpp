@@ -97,6 +97,7 @@ const MessageTexts& Msg() {
     t.AllRight = ToCp932("★★全問正解です★★");
     t.ReviewDone = ToCp932("　復習を終わりました");
     t.RunDone = ToCp932("　　終了しました");
+    t.ZeroConstantTail = ToCp932(")の関数は比例定数が0なので、答えられません");
     t.NoLatticePointTail =
         ToCp932(")の関数のグラフは練習の座標面の格子点を通らないので、答えられません");
 

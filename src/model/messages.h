@@ -97,6 +97,7 @@ struct MessageTexts {
   std::string AllRight;            // "★★全問正解です★★"
   std::string ReviewDone;          // "　復習を終わりました"
   std::string RunDone;             // "　　終了しました"
+  std::string ZeroConstantTail;    // "(" + n + ZeroConstantTail: a question whose curve is the axes
   std::string NoLatticePointTail;  // "(" + n + NoLatticePointTail: a question no click can answer
 
   // ---- The line-kind and plane-settings dialogs. ----

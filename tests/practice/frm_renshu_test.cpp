@@ -373,6 +373,64 @@ TEST_F(PracticeWindowTest, TheClockRunsOnWhileADialogIsOpen) {
   EXPECT_TRUE(records.empty());
 }
 
+// Esc, sent where the key goes (the focused button, passed on to its window), ends nothing:
+// the run is finished and recorded.
+TEST_F(PracticeWindowTest, EscapeNeverEndsARun) {
+  PracticeSet set;
+  set.unitName = C("単元");
+  set.curves = {WholeCurve(2, 3, 0x0000FF), WholeCurve(1, 2, 0x0000FF)};
+  const auto escape = [](QWidget* window) {
+    QWidget* focused = window->focusWidget();
+    QTest::keyClick(focused != nullptr ? focused : window, Qt::Key_Escape);
+  };
+  script.Then("frmRenshu", escape);
+  Answer(0, 2, 3);
+  script.Then("frmSeikai", escape);
+  Choose("frmSeikai", program.frmSeikai->btnNext);
+  Answer(0, 1, 1);
+  script.Then("frmAyamari", escape);
+  Choose("frmAyamari", program.frmAyamari->btnTeisei);
+  Answer(0, 2, 1);
+  Choose("frmSeikai", program.frmSeikai->btnNext);
+  Choose("frmOwari", program.frmOwari->btnEnd);
+  script.Start();
+  program.ShowPractice(set);
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(records.size(), 1u);
+}
+
+// The hint arrow lies wholly on the practice plane, also for a question whose point is on the
+// right column or bottom row of the plane (its pixel is just past the image).
+TEST_F(PracticeWindowTest, TheHintArrowIsAlwaysWhollyOnThePlane) {
+  const QImage picture = renshu().imgArrow.Image().copy(0, 0, 20, 20);
+  int arrowPixels = 0;
+  for (int y = 0; y < 20; ++y) {
+    for (int x = 0; x < 20; ++x) arrowPixels += picture.pixel(x, y) != qRgb(0, 0, 0) ? 1 : 0;
+  }
+  ASSERT_GT(arrowPixels, 0);
+  for (const auto& [x, y] : std::vector<std::pair<int32_t, int32_t>>{
+           {10, 1}, {1, -10}, {10, 10}, {-10, -10}, {10, -10}, {-10, 10}, {2, 3}}) {
+    PracticeSet set;
+    set.curves = {WholeCurve(x, y, 0x0000FF)};
+    int changed = -1;
+    script.Then("frmRenshu", [&](QWidget*) {
+      const QImage before = renshu().planeCanvas.Image().copy();
+      QTest::mouseClick(renshu().Button1, Qt::LeftButton);
+      const QImage after = renshu().planeCanvas.Image();
+      changed = 0;
+      for (int py = 0; py < after.height(); ++py) {
+        for (int px = 0; px < after.width(); ++px)
+          changed += after.pixel(px, py) != before.pixel(px, py);
+      }
+      renshu().btnEnd->click();
+    });
+    script.Start();
+    program.ShowPractice(set);
+    EXPECT_TRUE(script.Done());
+    EXPECT_EQ(changed, arrowPixels) << x << "," << y;
+  }
+}
+
 TEST_F(PracticeWindowTest, DialogsSitBelowTheRecordListAndTheWindowOverTheMainOne) {
   PracticeSet set;
   set.curves = {WholeCurve(2, 3, 0x0000FF)};
