@@ -77,9 +77,8 @@ const MessageTexts& Msg() {
     t.NoRecords = ToCp932("練習の記録はありません");
     t.ChooseUnitsToErase = ToCp932("消去する単元を選んでください");
     t.EraseRecordsQuestion = ToCp932("記録を消してもいいですか？");
-    t.RecordWriteFailed = ToCp932(
-        "練習の記録を Record.ini に書き込めませんでした。\r\n"
-        "次の記録を書き留めておいてください。\r\n\r\n");
+    t.RecordWriteFailed = ToCp932("練習の記録を Record.ini に書き込めませんでした。\r\n");
+    t.RecordNoteDown = ToCp932("次の記録を書き留めておいてください。\r\n\r\n");
     t.RecordEraseFailed = ToCp932("Record.ini の記録を消去できませんでした。");
     t.RecordReadFailed = ToCp932("Record.ini が読めません。練習の記録は表示できません。");
 

@@ -79,7 +79,9 @@ struct MessageTexts {
   std::string NoRecords;           // the records of a unit that has none
   std::string ChooseUnitsToErase;  // erase with no unit selected
   std::string EraseRecordsQuestion;
-  std::string RecordWriteFailed;  // + unit title + CR LF + the record's line
+  // RecordWriteFailed + the system's reason + RecordNoteDown + unit title + CR LF + the line.
+  std::string RecordWriteFailed;
+  std::string RecordNoteDown;
   std::string RecordEraseFailed;
   std::string RecordReadFailed;
 

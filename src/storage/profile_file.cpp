@@ -1,5 +1,7 @@
 #include "storage/profile_file.h"
 
+#include <cstdint>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "model/cp932.h"
@@ -76,6 +78,11 @@ std::string FoldProfileName(std::string_view name) {
 }
 
 ProfileFile::ProfileFile(std::string_view bytes) {
+  constexpr std::string_view kBom = "\xEF\xBB\xBF";
+  if (bytes.starts_with(kBom)) {
+    bom_ = kBom;
+    bytes.remove_prefix(kBom.size());
+  }
   std::size_t start = 0;
   while (start < bytes.size()) {
     const std::size_t lf = bytes.find('\n', start);
@@ -117,9 +124,9 @@ ProfileFile::Line ProfileFile::ParseLine(std::string text, std::string end) {
 }
 
 std::string ProfileFile::Bytes() const {
-  std::size_t size = 0;
+  std::size_t size = bom_.size();
   for (const Line& line : lines_) size += line.text.size() + line.end.size();
-  std::string bytes;
+  std::string bytes = bom_;
   bytes.reserve(size);
   for (const Line& line : lines_) bytes.append(line.text).append(line.end);
   return bytes;
@@ -152,12 +159,31 @@ std::size_t ProfileFile::FindKey(std::string_view foldedSection, std::string_vie
 std::optional<std::string> ProfileFile::Find(std::string_view section, std::string_view key) const {
   const std::size_t at = FindKey(FoldProfileName(section), FoldProfileName(key));
   if (at == lines_.size()) return std::nullopt;
-  std::string_view value = Trim(std::string_view(lines_[at].text).substr(lines_[at].eq + 1));
+  return ValueOf(lines_[at]);
+}
+
+std::string ProfileFile::ValueOf(const Line& line) {
+  std::string_view value = Trim(std::string_view(line.text).substr(line.eq + 1));
   if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
       value.back() == value.front()) {
     value = value.substr(1, value.size() - 2);
   }
   return std::string(value);
+}
+
+std::vector<std::pair<std::string, std::string>> ProfileFile::Entries(
+    std::string_view section) const {
+  const std::string folded = FoldProfileName(section);
+  std::vector<std::pair<std::string, std::string>> entries;
+  bool inside = false;
+  for (const Line& line : lines_) {
+    if (line.kind == Kind::Header) {
+      inside = line.folded == folded;
+    } else if (inside && line.kind == Kind::Key) {
+      entries.emplace_back(line.name, ValueOf(line));
+    }
+  }
+  return entries;
 }
 
 std::string ProfileFile::ReadString(std::string_view section, std::string_view key,
@@ -175,6 +201,22 @@ std::vector<std::string> ProfileFile::Keys(std::string_view section) const {
     }
   }
   return keys;
+}
+
+std::vector<std::pair<std::string, std::vector<std::string>>> ProfileFile::KeysBySection() const {
+  std::vector<std::pair<std::string, std::vector<std::string>>> sections;
+  std::unordered_map<std::string_view, std::size_t> index;
+  std::size_t current = SIZE_MAX;  // keys before the first header belong to no section
+  for (const Line& line : lines_) {
+    if (line.kind == Kind::Header) {
+      const auto [at, added] = index.try_emplace(line.folded, sections.size());
+      if (added) sections.emplace_back(line.folded, std::vector<std::string>{});
+      current = at->second;
+    } else if (line.kind == Kind::Key && current != SIZE_MAX) {
+      sections[current].second.push_back(line.name);
+    }
+  }
+  return sections;
 }
 
 bool ProfileFile::HasSection(std::string_view section) const {

@@ -11,12 +11,15 @@
 // lines the file gains end in CR LF. Section and key names are compared without the spaces and
 // tabs around them, with ASCII letters in either case and every double-byte CP932 character as
 // it stands (so the trail byte of "ア", 0x41, never matches that of "ヂ", 0x61). Values are read
-// without the spaces and tabs around them and without one pair of enclosing quotes.
+// without the spaces and tabs around them and without one pair of enclosing quotes. A UTF-8
+// byte-order mark at the start (an editor may put one there) is no part of the first line: it
+// is skipped when reading and kept when the bytes are given back.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class ProfileFile {
@@ -36,6 +39,12 @@ class ProfileFile {
   // The section's keys in file order, as the file spells them (without the spaces around them);
   // empty when the section is missing.
   std::vector<std::string> Keys(std::string_view section) const;
+  // The section's keys with their values, in file order and as Find reads them, in one pass over
+  // the file (a key written twice comes twice).
+  std::vector<std::pair<std::string, std::string>> Entries(std::string_view section) const;
+  // Every section (by its name as compared, FoldProfileName) with the keys of all its
+  // occurrences, in file order, in one pass over the file.
+  std::vector<std::pair<std::string, std::vector<std::string>>> KeysBySection() const;
   bool HasSection(std::string_view section) const;
   // Every section name in file order, each once.
   std::vector<std::string> Sections() const;
@@ -69,7 +78,9 @@ class ProfileFile {
   // Finds the first line of the key in the section; lines_.size() when missing.
   std::size_t FindKey(std::string_view foldedSection, std::string_view foldedKey) const;
   void Insert(std::size_t at, std::string text);
+  static std::string ValueOf(const Line& line);
 
+  std::string bom_;  // the byte-order mark the file began with, or nothing
   std::vector<Line> lines_;
 };
 

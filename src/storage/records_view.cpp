@@ -1,6 +1,9 @@
 #include "storage/records_view.h"
 
+#include <cstring>
 #include <utility>
+
+#include "model/cp932.h"
 
 #include "model/messages.h"
 #include "storage/records.h"
@@ -17,10 +20,12 @@ void RecordsView::Fill() {
   // rather than let the teacher believe them lost.
   if (!ReadRecordFile(progDirPath_, records_)) prompter_.Message(Msg().RecordReadFailed);
   for (UnitEntry& unit : ListUnits(UnitLibraryPath(progDirPath_), UnitMask::TestOnly)) {
-    const int32_t count = RecordCount(records_, unit.title);
-    titleItems_.push_back(std::to_string(count) + Msg().RecordCountTail + unit.title);
     reserveItems_.push_back(std::move(unit.title));
-    counts_.push_back(count);
+  }
+  // Counted in one pass: a class's file may hold thousands of records in each of many units.
+  counts_ = RecordCounts(records_, reserveItems_);
+  for (std::size_t i = 0; i < reserveItems_.size(); ++i) {
+    titleItems_.push_back(std::to_string(counts_[i]) + Msg().RecordCountTail + reserveItems_[i]);
   }
 }
 
@@ -48,8 +53,11 @@ bool RecordsView::Erase(const std::vector<int32_t>& selected) {
     const std::size_t i = static_cast<std::size_t>(index);
     if (counts_[i] > 0) sections.push_back(reserveItems_[i]);
   }
-  if (!sections.empty() && !EraseRecords(progDirPath_, sections)) {
+  int error = 0;
+  if (!sections.empty() && !EraseRecords(progDirPath_, sections, &error)) {
     prompter_.Message(Msg().RecordEraseFailed);
+    // Then why, in the system's words, as a failed save says it.
+    if (error != 0) prompter_.Message(ToCp932(std::strerror(error)));
   }
   detailLines_.clear();
   Fill();
