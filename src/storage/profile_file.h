@@ -39,12 +39,6 @@ class ProfileFile {
   // The section's keys in file order, as the file spells them (without the spaces around them);
   // empty when the section is missing.
   std::vector<std::string> Keys(std::string_view section) const;
-  // The section's keys with their values, in file order and as Find reads them, in one pass over
-  // the file (a key written twice comes twice).
-  std::vector<std::pair<std::string, std::string>> Entries(std::string_view section) const;
-  // Every section (by its name as compared, FoldProfileName) with the keys of all its
-  // occurrences, in file order, in one pass over the file.
-  std::vector<std::pair<std::string, std::vector<std::string>>> KeysBySection() const;
   bool HasSection(std::string_view section) const;
   // Every section name in file order, each once.
   std::vector<std::string> Sections() const;
@@ -78,7 +72,6 @@ class ProfileFile {
   // Finds the first line of the key in the section; lines_.size() when missing.
   std::size_t FindKey(std::string_view foldedSection, std::string_view foldedKey) const;
   void Insert(std::size_t at, std::string text);
-  static std::string ValueOf(const Line& line);
 
   std::string bom_;  // the byte-order mark the file began with, or nothing
   std::vector<Line> lines_;
@@ -87,3 +80,14 @@ class ProfileFile {
 // A section or key name as the profile functions compare it: without the spaces and tabs around
 // it and with ASCII letters in lower case, except the bytes of double-byte CP932 characters.
 std::string FoldProfileName(std::string_view name);
+
+// Reading the bytes of a profile file in one pass without keeping its lines, as a viewer of a
+// large file does; the same rules as ProfileFile.
+// The section's keys with their values, in file order and as Find reads them (a key written
+// twice comes twice).
+std::vector<std::pair<std::string, std::string>> ReadSectionEntries(std::string_view bytes,
+                                                                    std::string_view section);
+// Every section (by its name as compared, FoldProfileName) with the keys of all its
+// occurrences, in file order.
+std::vector<std::pair<std::string, std::vector<std::string>>> ReadKeysBySection(
+    std::string_view bytes);

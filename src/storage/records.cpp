@@ -44,10 +44,10 @@ std::vector<int64_t> RecordKeys(const ProfileFile& file, std::string_view sectio
   return RecordNumbers(file.Keys(section));
 }
 
-std::vector<int32_t> RecordCounts(const ProfileFile& file,
+std::vector<int32_t> RecordCounts(std::string_view bytes,
                                   const std::vector<std::string>& sections) {
   std::unordered_map<std::string, int32_t> counts;
-  for (const auto& [name, keys] : file.KeysBySection()) {
+  for (const auto& [name, keys] : ReadKeysBySection(bytes)) {
     counts[name] = static_cast<int32_t>(RecordNumbers(keys).size());
   }
   std::vector<int32_t> result;
@@ -63,8 +63,13 @@ int32_t RecordCount(const ProfileFile& file, std::string_view section) {
 }
 
 std::vector<std::string> RecordLines(const ProfileFile& file, std::string_view section) {
+  return RecordLines(file.Bytes(), section);
+}
+
+std::vector<std::string> RecordLines(std::string_view bytes, std::string_view section,
+                                     int32_t* count) {
   std::vector<std::pair<int64_t, std::string>> records;
-  for (auto& [key, value] : file.Entries(section)) {
+  for (auto& [key, value] : ReadSectionEntries(bytes, section)) {
     int64_t number = 0;
     if (ParseRecordKey(key, number)) records.emplace_back(number, std::move(value));
   }
@@ -84,24 +89,24 @@ std::vector<std::string> RecordLines(const ProfileFile& file, std::string_view s
     }
     lines.push_back(std::move(value));
     previous = key;
+    if (count != nullptr) ++*count;
   }
   return lines;
 }
 
+bool ReadRecordBytes(const std::string& progDirPath, std::string& bytes) {
+  std::string read;
+  const SharedReadStatus status =
+      ReadSharedFile(RecordFilePath(progDirPath), read, kMaxRecordFileBytes);
+  bytes = status == SharedReadStatus::Ok ? std::move(read) : std::string();
+  return status != SharedReadStatus::Failed;
+}
+
 bool ReadRecordFile(const std::string& progDirPath, ProfileFile& file) {
   std::string bytes;
-  switch (ReadSharedFile(RecordFilePath(progDirPath), bytes, kMaxRecordFileBytes)) {
-    case SharedReadStatus::Ok:
-      file = ProfileFile(bytes);
-      return true;
-    case SharedReadStatus::Missing:
-      file = ProfileFile();
-      return true;
-    case SharedReadStatus::Failed:
-      break;
-  }
-  file = ProfileFile();
-  return false;
+  const bool read = ReadRecordBytes(progDirPath, bytes);
+  file = ProfileFile(bytes);
+  return read;
 }
 
 namespace {

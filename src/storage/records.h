@@ -44,6 +44,8 @@ bool EraseRecords(const std::string& progDirPath, const std::vector<std::string>
 // Reads Record.ini; a missing file reads as empty. False, with file empty, when it exists but
 // cannot be read.
 bool ReadRecordFile(const std::string& progDirPath, ProfileFile& file);
+// The same as bytes, for reading them in one pass (RecordCounts, RecordLines).
+bool ReadRecordBytes(const std::string& progDirPath, std::string& bytes);
 
 // The keys of the section that number records ("1", "2", ... as the program writes them: decimal
 // digits without a leading zero, up to kMaxRecordKey), ascending, each once. Other keys a hand
@@ -52,9 +54,8 @@ std::vector<int64_t> RecordKeys(const ProfileFile& file, std::string_view sectio
 
 // How many records the section holds.
 int32_t RecordCount(const ProfileFile& file, std::string_view section);
-// How many records each of the sections holds, in one pass over the file.
-std::vector<int32_t> RecordCounts(const ProfileFile& file,
-                                  const std::vector<std::string>& sections);
+// How many records each of the sections holds, in one pass over the file's bytes.
+std::vector<int32_t> RecordCounts(std::string_view bytes, const std::vector<std::string>& sections);
 
 // The section's records in key order, one line each, read in one pass over the file, with "?"
 // for keys missing between them (lines erased by hand). Gap lines are at most kMaxShownGap in
@@ -62,3 +63,6 @@ std::vector<int32_t> RecordCounts(const ProfileFile& file,
 // line, and once none are left gaps show no line.
 inline constexpr int64_t kMaxShownGap = 1000;
 std::vector<std::string> RecordLines(const ProfileFile& file, std::string_view section);
+// The same from the file's bytes in one pass; count (when given) receives the number of records.
+std::vector<std::string> RecordLines(std::string_view bytes, std::string_view section,
+                                     int32_t* count = nullptr);

@@ -18,7 +18,7 @@ void RecordsView::Fill() {
   counts_.clear();
   // A file that is there but cannot be read would show every unit without records; say so
   // rather than let the teacher believe them lost.
-  if (!ReadRecordFile(progDirPath_, records_)) prompter_.Message(Msg().RecordReadFailed);
+  if (!ReadRecordBytes(progDirPath_, records_)) prompter_.Message(Msg().RecordReadFailed);
   for (UnitEntry& unit : ListUnits(UnitLibraryPath(progDirPath_), UnitMask::TestOnly)) {
     reserveItems_.push_back(std::move(unit.title));
   }
@@ -34,11 +34,11 @@ void RecordsView::Click(int32_t index) {
   const std::size_t i = static_cast<std::size_t>(index);
   // The file is read again: in a folder a class shares, other pupils' runs may have ended since
   // the list was filled. Should it have become unreadable, the records read before are shown.
-  ProfileFile now;
-  if (ReadRecordFile(progDirPath_, now)) records_ = std::move(now);
-  counts_[i] = RecordCount(records_, reserveItems_[i]);
-  detailLines_ = counts_[i] > 0 ? RecordLines(records_, reserveItems_[i])
-                                : std::vector<std::string>{Msg().NoRecords};
+  std::string now;
+  if (ReadRecordBytes(progDirPath_, now)) records_ = std::move(now);
+  counts_[i] = 0;
+  detailLines_ = RecordLines(records_, reserveItems_[i], &counts_[i]);
+  if (counts_[i] == 0) detailLines_ = {Msg().NoRecords};
 }
 
 bool RecordsView::Erase(const std::vector<int32_t>& selected) {

@@ -250,12 +250,18 @@ constexpr perms kReadOnlyFile = perms::owner_read | perms::group_read | perms::o
 constexpr perms kWritableFile = perms::owner_read | perms::owner_write;
 INSTANTIATE_TEST_SUITE_P(
     Cases, RecordFailureTest,
-    ::testing::Values(FailureCase{"ReadOnlyFolderWithoutRecordIni", "", perms::none,
-                                  kReadOnlyFolder, RunAsUnprivileged, EACCES},
-                      FailureCase{"ReadOnlyRecordIni", "[A]\r\n1=a\r\n", kReadOnlyFile, perms::all,
-                                  RunAsUnprivileged, EACCES},
-                      FailureCase{"FullDisk", LargeRecordIni(), kWritableFile, perms::all,
-                                  OnAFullDisk, EFBIG}),
+    ::testing::Values(
+        FailureCase{"ReadOnlyFolderWithoutRecordIni", "", perms::none, kReadOnlyFolder,
+                    RunAsUnprivileged, EACCES},
+        FailureCase{"ReadOnlyRecordIni", "[A]\r\n1=a\r\n", kReadOnlyFile, perms::all,
+                    RunAsUnprivileged, EACCES},
+        FailureCase{"FullDisk", LargeRecordIni(), kWritableFile, perms::all, OnAFullDisk, EFBIG},
+        // Rewritten in place, the write fails part way: the old bytes go back.
+        FailureCase{"FullDiskAndAReadOnlyFolder", LargeRecordIni(), perms::all, kReadOnlyFolder,
+                    [](const std::function<bool()>& check) {
+                      return OnAFullDisk([&] { return RunAsUnprivileged(check); });
+                    },
+                    EFBIG}),
     [](const auto& row) { return std::string(row.param.name); });
 
 bool WithUmask022(const std::function<bool()>& check) {
