@@ -102,7 +102,11 @@ int OpenLocked(const std::string& path, SteadyClock::time_point deadline, struct
     if (fd < 0 && errno == ENOENT) {
       fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NONBLOCK | O_CLOEXEC, 0666);
       created = fd >= 0;
-      if (fd < 0 && errno == EEXIST && SteadyClock::now() < deadline) continue;  // made meanwhile
+      // Made by another copy meanwhile (or a link to nothing, which the wait bounds).
+      if (fd < 0 && errno == EEXIST && SteadyClock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds{1});
+        continue;
+      }
     }
     if (fd < 0) {
       error = errno;
@@ -117,10 +121,9 @@ int OpenLocked(const std::string& path, SteadyClock::time_point deadline, struct
       GiveAccess(fd, info.st_gid, info.st_mode & 0777, SharedAccess(info, FolderOf(path)));
     }
     error = LockWholeFile(fd, F_WRLCK, deadline);
-    if (error != 0) {
-      if (created) ::unlink(path.c_str());  // nobody can have written it: it was never locked
-      return -1;
-    }
+    // A file this call made but could not lock stays: the program that holds its lock may be
+    // writing it.
+    if (error != 0) return -1;
     struct stat current {};
     const bool inPlace = ::stat(path.c_str(), &current) == 0 && current.st_dev == info.st_dev &&
                          current.st_ino == info.st_ino;
