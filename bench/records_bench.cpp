@@ -88,4 +88,61 @@ void BM_RecordsViewFill100TestFiles(benchmark::State& state) {
 }
 BENCHMARK(BM_RecordsViewFill100TestFiles)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// A class's records after years: units of many records each, and a library of their test files.
+struct LongSections {
+  std::filesystem::path folder = std::filesystem::temp_directory_path() /
+                                 ("mevrolin_long_records_" + std::to_string(::getpid()));
+  LongSections(int units, int records) {
+    std::filesystem::create_directories(folder / "DATA");
+    const std::string value = ToCp932("2003年06月12日 09:05 ○○△×○○○○△○ 03分12秒");
+    std::string bytes;
+    for (int unit = 1; unit <= units; ++unit) {
+      bytes += "[" + UnitTitle(unit) + "]\r\n";
+      for (int k = 1; k <= records; ++k) bytes += std::to_string(k) + "=" + value + "\r\n";
+      Write(folder / "DATA" / ("unit" + std::to_string(unit) + ".tst"),
+            UnitTitle(unit) + "\r\n255,16\r\ny = 6/x\r\n2,3\r\n-99,-99\r\n-99,99\r\n");
+    }
+    Write(folder / "Record.ini", bytes);
+  }
+  ~LongSections() { std::filesystem::remove_all(folder); }
+  std::string ProgDir() const { return folder.string() + "/"; }
+};
+
+// A click on a unit of 40,000 records: the file read again and the unit's lines listed.
+void BM_RecordsViewClickOn40000Records(benchmark::State& state) {
+  const LongSections program(1, 40000);
+  SilentPrompter prompter;
+  RecordsView view(program.ProgDir(), prompter);
+  view.Fill();
+  for (auto _ : state) {
+    view.Click(0);
+    benchmark::DoNotOptimize(view.DetailLines().data());
+  }
+}
+BENCHMARK(BM_RecordsViewClickOn40000Records)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Filling the viewer over 31 units of 5,000 records each (1.3 MiB), and a click on one of them.
+void BM_RecordsViewFill31Units5000Records(benchmark::State& state) {
+  const LongSections program(31, 5000);
+  SilentPrompter prompter;
+  RecordsView view(program.ProgDir(), prompter);
+  for (auto _ : state) {
+    view.Fill();
+    benchmark::DoNotOptimize(view.TitleItems().data());
+  }
+}
+BENCHMARK(BM_RecordsViewFill31Units5000Records)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_RecordsViewClick31Units5000Records(benchmark::State& state) {
+  const LongSections program(31, 5000);
+  SilentPrompter prompter;
+  RecordsView view(program.ProgDir(), prompter);
+  view.Fill();
+  for (auto _ : state) {
+    view.Click(15);
+    benchmark::DoNotOptimize(view.DetailLines().data());
+  }
+}
+BENCHMARK(BM_RecordsViewClick31Units5000Records)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 }  // namespace

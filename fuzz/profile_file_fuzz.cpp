@@ -62,8 +62,12 @@ std::vector<std::pair<std::string, std::string>> SomeEntries(const ProfileFile& 
     // The record views of any section stay within their bounds.
     const std::vector<int64_t> records = RecordKeys(file, section);
     Check(static_cast<std::size_t>(RecordCount(file, section)) == records.size());
-    Check(RecordLines(file, section).size() <=
-          records.size() * static_cast<std::size_t>(kMaxShownGap + 1));
+    // Every record once, and at most kMaxShownGap gap lines in all.
+    int32_t count = 0;
+    const std::vector<std::string> lines = RecordLines(file.Bytes(), section, &count);
+    Check(static_cast<std::size_t>(count) == records.size());
+    Check(lines.size() <= records.size() + static_cast<std::size_t>(kMaxShownGap));
+    Check(RecordCounts(file.Bytes(), {section}) == std::vector<int32_t>{count});
   }
   return entries;
 }

@@ -129,6 +129,13 @@ bool Editor::CanPractise(const std::vector<TLineData>& questions) {
     services_.prompter.Message(Msg().DomainNotTestable);
     return false;
   }
+  // A constant of 0 (a hand-edited point on an axis, or a product that wraps to 0) makes the
+  // axes the question's curve: any click on an axis would be marked right.
+  const int32_t zero = FirstWithZeroConstant(questions, state_.Options.Form());
+  if (zero >= 0) {
+    services_.prompter.Message("(" + std::to_string(zero + 1) + Msg().ZeroConstantTail);
+    return false;
+  }
   // A question with no lattice point on the practice plane could never be answered right, and
   // its run could never end.
   static const PlaneSettings kDefaultSettings;

@@ -1,5 +1,7 @@
 #include "library/profile_file.h"
 
+#include <cstdint>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "model/cp932.h"
@@ -60,7 +62,97 @@ bool EndsInLoneLeadByte(std::string_view name) {
   return false;
 }
 
+enum class LineKind { Other, Header, Key };
+
+// What a line (without its line end) is: a header with its name, a key line with its name and
+// where its '=' is, or anything else. The one place that decides it, for the file kept as
+// lines and for a file only scanned.
+LineKind ClassifyLine(std::string_view text, std::string_view& name, std::size_t& eq) {
+  std::size_t first = 0;
+  while (first < text.size() && IsBlank(text[first])) ++first;
+  if (first == text.size() || text[first] == ';') return LineKind::Other;
+  if (text[first] == '[') {
+    const std::size_t close = ClosingBracket(text, first);
+    if (close == text.npos) return LineKind::Other;
+    name = Trim(text.substr(first + 1, close - first - 1));
+    return LineKind::Header;
+  }
+  eq = text.find('=');
+  if (eq == text.npos) return LineKind::Other;
+  name = Trim(text.substr(0, eq));
+  return name.empty() ? LineKind::Other : LineKind::Key;
+}
+
+// A key line's value: without the blanks around it and one pair of enclosing quotes.
+std::string_view ValueText(std::string_view text, std::size_t eq) {
+  std::string_view value = Trim(text.substr(eq + 1));
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+      value.back() == value.front()) {
+    value = value.substr(1, value.size() - 2);
+  }
+  return value;
+}
+
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
+// Calls visit(text, end) for every line of the bytes, after a leading byte-order mark.
+template <typename Visit>
+void ForEachLine(std::string_view bytes, Visit visit) {
+  if (bytes.starts_with(kBom)) bytes.remove_prefix(kBom.size());
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    const std::size_t lf = bytes.find('\n', start);
+    if (lf == bytes.npos) {
+      visit(bytes.substr(start), std::string_view());
+      break;
+    }
+    const bool crlf = lf > start && bytes[lf - 1] == '\r';
+    const std::size_t textEnd = crlf ? lf - 1 : lf;
+    visit(bytes.substr(start, textEnd - start), crlf ? std::string_view("\r\n") : "\n");
+    start = lf + 1;
+  }
+}
+
 }  // namespace
+
+std::vector<std::pair<std::string, std::string>> ReadSectionEntries(std::string_view bytes,
+                                                                    std::string_view section) {
+  const std::string folded = FoldProfileName(section);
+  std::vector<std::pair<std::string, std::string>> entries;
+  bool inside = false;
+  ForEachLine(bytes, [&](std::string_view text, std::string_view) {
+    std::string_view name;
+    std::size_t eq = 0;
+    const LineKind kind = ClassifyLine(text, name, eq);
+    if (kind == LineKind::Header) {
+      inside = FoldProfileName(name) == folded;
+    } else if (kind == LineKind::Key && inside) {
+      entries.emplace_back(std::string(name), ValueText(text, eq));
+    }
+  });
+  return entries;
+}
+
+std::vector<std::pair<std::string, std::vector<std::string>>> ReadKeysBySection(
+    std::string_view bytes) {
+  std::vector<std::pair<std::string, std::vector<std::string>>> sections;
+  std::unordered_map<std::string, std::size_t> index;
+  std::size_t current = SIZE_MAX;  // keys before the first header belong to no section
+  ForEachLine(bytes, [&](std::string_view text, std::string_view) {
+    std::string_view name;
+    std::size_t eq = 0;
+    const LineKind kind = ClassifyLine(text, name, eq);
+    if (kind == LineKind::Header) {
+      std::string folded = FoldProfileName(name);
+      const auto [at, added] = index.try_emplace(folded, sections.size());
+      if (added) sections.emplace_back(std::move(folded), std::vector<std::string>{});
+      current = at->second;
+    } else if (kind == LineKind::Key && current != SIZE_MAX) {
+      sections[current].second.emplace_back(name);
+    }
+  });
+  return sections;
+}
 
 std::string FoldProfileName(std::string_view name) {
   const std::string_view trimmed = Trim(name);
@@ -76,50 +168,36 @@ std::string FoldProfileName(std::string_view name) {
 }
 
 ProfileFile::ProfileFile(std::string_view bytes) {
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    const std::size_t lf = bytes.find('\n', start);
-    if (lf == bytes.npos) {
-      lines_.push_back(ParseLine(std::string(bytes.substr(start)), ""));
-      break;
-    }
-    const bool crlf = lf > start && bytes[lf - 1] == '\r';
-    const std::size_t textEnd = crlf ? lf - 1 : lf;
-    lines_.push_back(
-        ParseLine(std::string(bytes.substr(start, textEnd - start)), crlf ? "\r\n" : "\n"));
-    start = lf + 1;
-  }
+  if (bytes.starts_with(kBom)) bom_ = kBom;
+  ForEachLine(bytes, [this](std::string_view text, std::string_view end) {
+    lines_.push_back(ParseLine(std::string(text), std::string(end)));
+  });
 }
 
 ProfileFile::Line ProfileFile::ParseLine(std::string text, std::string end) {
   Line line;
   line.text = std::move(text);
   line.end = std::move(end);
-  const std::string_view view = line.text;
-  std::size_t first = 0;
-  while (first < view.size() && IsBlank(view[first])) ++first;
-  if (first == view.size() || view[first] == ';') return line;
-  if (view[first] == '[') {
-    const std::size_t close = ClosingBracket(view, first);
-    if (close == view.npos) return line;
-    line.kind = Kind::Header;
-    line.name = std::string(Trim(view.substr(first + 1, close - first - 1)));
-  } else {
-    const std::size_t eq = view.find('=');
-    if (eq == view.npos) return line;
-    line.name = std::string(Trim(view.substr(0, eq)));
-    if (line.name.empty()) return line;
-    line.kind = Kind::Key;
-    line.eq = eq;
+  std::string_view name;
+  switch (ClassifyLine(line.text, name, line.eq)) {
+    case LineKind::Other:
+      return line;
+    case LineKind::Header:
+      line.kind = Kind::Header;
+      break;
+    case LineKind::Key:
+      line.kind = Kind::Key;
+      break;
   }
+  line.name = std::string(name);
   line.folded = FoldProfileName(line.name);
   return line;
 }
 
 std::string ProfileFile::Bytes() const {
-  std::size_t size = 0;
+  std::size_t size = bom_.size();
   for (const Line& line : lines_) size += line.text.size() + line.end.size();
-  std::string bytes;
+  std::string bytes = bom_;
   bytes.reserve(size);
   for (const Line& line : lines_) bytes.append(line.text).append(line.end);
   return bytes;
@@ -155,14 +233,7 @@ std::optional<std::string> ProfileFile::Find(std::string_view section, std::stri
   return std::string(ValueOf(lines_[at]));
 }
 
-std::string_view ProfileFile::ValueOf(const Line& line) {
-  std::string_view value = Trim(std::string_view(line.text).substr(line.eq + 1));
-  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-      value.back() == value.front()) {
-    value = value.substr(1, value.size() - 2);
-  }
-  return value;
-}
+std::string_view ProfileFile::ValueOf(const Line& line) { return ValueText(line.text, line.eq); }
 
 void ProfileFile::ForEachValue(const ValueVisitor& visit) const {
   const Line* header = nullptr;

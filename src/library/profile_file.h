@@ -11,13 +11,16 @@
 // lines the file gains end in CR LF. Section and key names are compared without the spaces and
 // tabs around them, with ASCII letters in either case and every double-byte CP932 character as
 // it stands (so the trail byte of "ア", 0x41, never matches that of "ヂ", 0x61). Values are read
-// without the spaces and tabs around them and without one pair of enclosing quotes.
+// without the spaces and tabs around them and without one pair of enclosing quotes. A UTF-8
+// byte-order mark at the start (an editor may put one there) is no part of the first line: it
+// is skipped when reading and kept when the bytes are given back.
 #pragma once
 
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class ProfileFile {
@@ -78,9 +81,21 @@ class ProfileFile {
   std::size_t FindKey(std::string_view foldedSection, std::string_view foldedKey) const;
   void Insert(std::size_t at, std::string text);
 
+  std::string bom_;  // the byte-order mark the file began with, or nothing
   std::vector<Line> lines_;
 };
 
 // A section or key name as the profile functions compare it: without the spaces and tabs around
 // it and with ASCII letters in lower case, except the bytes of double-byte CP932 characters.
 std::string FoldProfileName(std::string_view name);
+
+// Reading the bytes of a profile file in one pass without keeping its lines, as a viewer of a
+// large file does; the same rules as ProfileFile.
+// The section's keys with their values, in file order and as Find reads them (a key written
+// twice comes twice).
+std::vector<std::pair<std::string, std::string>> ReadSectionEntries(std::string_view bytes,
+                                                                    std::string_view section);
+// Every section (by its name as compared, FoldProfileName) with the keys of all its
+// occurrences, in file order.
+std::vector<std::pair<std::string, std::vector<std::string>>> ReadKeysBySection(
+    std::string_view bytes);

@@ -39,7 +39,7 @@ class RecordsView {
  private:
   std::string progDirPath_;
   Prompter& prompter_;
-  ProfileFile records_;
+  std::string records_;  // Record.ini as last read
   std::vector<std::string> titleItems_;
   std::vector<std::string> reserveItems_;
   std::vector<int32_t> counts_;

@@ -78,9 +78,8 @@ const MessageTexts& Msg() {
     t.NoRecords = ToCp932("練習の記録はありません");
     t.ChooseUnitsToErase = ToCp932("消去する単元を選んでください");
     t.EraseRecordsQuestion = ToCp932("記録を消してもいいですか？");
-    t.RecordWriteFailed = ToCp932(
-        "練習の記録を Record.ini に書き込めませんでした。\r\n"
-        "次の記録を書き留めておいてください。\r\n\r\n");
+    t.RecordWriteFailed = ToCp932("練習の記録を Record.ini に書き込めませんでした。\r\n");
+    t.RecordNoteDown = ToCp932("次の記録を書き留めておいてください。\r\n\r\n");
     t.RecordEraseFailed = ToCp932("Record.ini の記録を消去できませんでした。");
     t.RecordReadFailed = ToCp932("Record.ini が読めません。練習の記録は表示できません。");
     t.ClassUnreadable = ToCp932("記録を読めません");
@@ -104,6 +103,7 @@ const MessageTexts& Msg() {
     t.AllRight = ToCp932("★★全問正解です★★");
     t.ReviewDone = ToCp932("　復習を終わりました");
     t.RunDone = ToCp932("　　終了しました");
+    t.ZeroConstantTail = ToCp932(")の関数は比例定数が0なので、答えられません");
     t.NoLatticePointTail =
         ToCp932(")の関数のグラフは練習の座標面の格子点を通らないので、答えられません");
 

@@ -80,7 +80,9 @@ struct MessageTexts {
   std::string NoRecords;           // the records of a unit that has none
   std::string ChooseUnitsToErase;  // erase with no unit selected
   std::string EraseRecordsQuestion;
-  std::string RecordWriteFailed;  // + unit title + CR LF + the record's line
+  // RecordWriteFailed + the system's reason + RecordNoteDown + unit title + CR LF + the line.
+  std::string RecordWriteFailed;
+  std::string RecordNoteDown;
   std::string RecordEraseFailed;
   std::string RecordReadFailed;
   // The records of a class.
@@ -103,6 +105,7 @@ struct MessageTexts {
   std::string AllRight;            // "★★全問正解です★★"
   std::string ReviewDone;          // "　復習を終わりました"
   std::string RunDone;             // "　　終了しました"
+  std::string ZeroConstantTail;    // "(" + n + ZeroConstantTail: a question whose curve is the axes
   std::string NoLatticePointTail;  // "(" + n + NoLatticePointTail: a question no click can answer
 
   // ---- The line-kind and plane-settings dialogs. ----

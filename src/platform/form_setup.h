@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QFont>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRect>
@@ -36,4 +38,13 @@ inline QLineEdit* AddMessageLine(QWidget* parent, const char* objectName, int pi
   line->setFont(font);
   line->setGeometry(place);
   return line;
+}
+
+// Esc, which a dialog takes for its cancel button. In the practice window and its answer dialogs
+// cancel ends the pupil's whole run, so there the key is taken and nothing happens: only the
+// 中止 button and the close box end a run. True when the event was Esc and has been taken.
+inline bool SwallowEscape(QKeyEvent* event) {
+  if (!event->matches(QKeySequence::Cancel)) return false;
+  event->accept();
+  return true;
 }

@@ -1,5 +1,6 @@
 #include "practice/answer_check.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <optional>
@@ -113,4 +114,69 @@ LatticePoint HintPoint(const TLineData& question, const PlaneGeometry& plane, Eq
     });
   }
   return best;
+}
+
+int32_t FirstWithZeroConstant(const std::vector<TLineData>& questions, EquationForm form) {
+  for (std::size_t i = 0; i < questions.size(); ++i) {
+    const std::vector<int64_t> constants = RightConstants(questions[i], form);
+    if (std::find(constants.begin(), constants.end(), 0) != constants.end()) {
+      return static_cast<int32_t>(i);
+    }
+  }
+  return -1;
+}
+
+namespace {
+
+// The arrow with its tip at the pixel, turned as the quadrant of the picture says.
+HintArrow ArrowAt(PixelPoint tip, int32_t size, bool mirrorX, bool mirrorY) {
+  const int32_t left = mirrorX ? tip.x - (size - 1) : tip.x;
+  const int32_t top = mirrorY ? tip.y - (size - 1) : tip.y;
+  const int32_t fromX = mirrorX ? size : 0;
+  const int32_t fromY = mirrorY ? size : 0;
+  return {{left, top, left + size, top + size}, {fromX, fromY, fromX + size, fromY + size}};
+}
+
+bool Fits(const PixelRect& r, const PlaneGeometry& plane) {
+  return r.left >= 0 && r.top >= 0 && r.right <= plane.CoodWidth && r.bottom <= plane.CoodHeight;
+}
+
+}  // namespace
+
+HintArrow PlaceHintArrow(const TLineData& question, const PlaneGeometry& plane, EquationForm form,
+                         int32_t size, bool turnable) {
+  const LatticeRange range = ClickRange(plane);
+  const LatticePoint own{question.X1, question.Y1};
+  std::vector<LatticePoint> points;
+  for (const int64_t constant : RightConstants(question, form)) {
+    ForEachPointWithProduct(constant, range, [&](int64_t x, int64_t y) {
+      points.push_back({static_cast<int32_t>(x), static_cast<int32_t>(y)});
+      return false;
+    });
+  }
+  const auto distance = [&own](const LatticePoint& p) {
+    const int64_t dx = int64_t{p.x} - own.x;
+    const int64_t dy = int64_t{p.y} - own.y;
+    return dx * dx + dy * dy;
+  };
+  std::stable_sort(points.begin(), points.end(), [&](const LatticePoint& a, const LatticePoint& b) {
+    return distance(a) < distance(b);
+  });
+  const int32_t turns = turnable ? 4 : 1;
+  for (const LatticePoint& p : points) {
+    // A lattice point on the right or bottom edge of the plane has its pixel just beyond the
+    // image; its arrow never fits whichever way it is turned.
+    const PixelPoint tip = plane.LatticeToPixel(p.x, p.y);
+    for (int32_t turn = 0; turn < turns; ++turn) {
+      const HintArrow arrow = ArrowAt(tip, size, (turn & 1) != 0, (turn & 2) != 0);
+      if (Fits(arrow.target, plane)) return arrow;
+    }
+  }
+  const LatticePoint hint = HintPoint(question, plane, form);
+  const PixelPoint tip = plane.ValueToPixel(hint.x, hint.y);
+  HintArrow arrow = ArrowAt(tip, size, false, false);
+  const int32_t left = std::clamp(arrow.target.left, 0, std::max(plane.CoodWidth - size, 0));
+  const int32_t top = std::clamp(arrow.target.top, 0, std::max(plane.CoodHeight - size, 0));
+  arrow.target = {left, top, left + size, top + size};
+  return arrow;
 }

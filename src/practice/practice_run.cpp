@@ -296,14 +296,13 @@ void PracticeRun::Tick() {
 
 void PracticeRun::HintClick() {
   if (!running_ || runData_.empty()) return;
-  // The question's point, or a right one on the plane when the question was drawn on a plane
-  // that reached farther.
-  const LatticePoint point =
-      HintPoint(runData_[static_cast<std::size_t>(qIndex_)], geometry_, state_.Options.Form());
-  const PixelPoint at = geometry_.ValueToPixel(point.x, point.y);
-  surfaces_.imgCood.CopyRect(PixelRect{at.x, at.y, at.x + kArrowSize, at.y + kArrowSize},
-                             surfaces_.imgArrow, PixelRect{0, 0, kArrowSize, kArrowSize},
-                             CopyMode::Xor);
+  // The arrow picture holds the turned arrows beside and below the plain one when it is big
+  // enough; a picture of one arrow is only ever copied as it stands.
+  const Canvas& picture = surfaces_.imgArrow;
+  const bool turnable = picture.Width() >= 2 * kArrowSize && picture.Height() >= 2 * kArrowSize;
+  const HintArrow arrow = PlaceHintArrow(runData_[static_cast<std::size_t>(qIndex_)], geometry_,
+                                         state_.Options.Form(), kArrowSize, turnable);
+  surfaces_.imgCood.CopyRect(arrow.target, picture, arrow.from, CopyMode::Xor);
   hintUsed_ = true;
   view_.ImagesChanged();
 }

@@ -22,10 +22,12 @@
 
 // The images the run draws on, owned by the window, and its two pictures.
 struct PracticeSurfaces {
-  Canvas& imgCood;         // the plane the pupil answers on
-  Canvas& imgShiki;        // the question's equation
-  Canvas& imgAns;          // the answer's equation and its mark
-  const Canvas& imgArrow;  // the hint arrow, 20 × 20, tip at the top left
+  Canvas& imgCood;   // the plane the pupil answers on
+  Canvas& imgShiki;  // the question's equation
+  Canvas& imgAns;    // the answer's equation and its mark
+  // The hint arrow, 20 × 20 with its tip at the top left; 40 × 40 with the arrow turned three
+  // more ways beside and below it (tips at the top right, bottom left, bottom right).
+  const Canvas& imgArrow;
   const Canvas& imgBatsu;  // the wrong mark, 100 × 100
 };
 

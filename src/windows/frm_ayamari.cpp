@@ -50,3 +50,7 @@ void TfrmAyamari::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   btnTeisei->setFocus();
 }
+
+void TfrmAyamari::keyPressEvent(QKeyEvent* event) {
+  if (!SwallowEscape(event)) QDialog::keyPressEvent(event);
+}

@@ -11,6 +11,7 @@
 #include "render/plane_settings.h"
 #include "services/window_host.h"
 #include "windows/frm_ayamari.h"
+#include "windows/frm_class_kiroku.h"
 #include "windows/frm_help.h"
 #include "windows/frm_kiroku.h"
 #include "windows/frm_main.h"

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTimer>
@@ -30,6 +31,23 @@ void LoadPicture(QtCanvas& canvas, const char* resource) {
   if (picture.size() == canvas.Image().size()) canvas.Image() = picture;
 }
 
+// The hint arrow and, beside and below it, the arrow mirrored so that its tip is at each other
+// corner: an arrow for a point near the right or bottom edge is turned to stay on the plane.
+void LoadArrows(QtCanvas& canvas, const char* resource) {
+  const QImage arrow = QImage(QString::fromLatin1(resource)).convertToFormat(QImage::Format_RGB32);
+  if (arrow.isNull() || arrow.width() * 2 != canvas.Width() ||
+      arrow.height() * 2 != canvas.Height())
+    return;
+  QImage all(canvas.Width(), canvas.Height(), QImage::Format_RGB32);
+  QPainter painter(&all);
+  painter.drawImage(0, 0, arrow);
+  painter.drawImage(arrow.width(), 0, arrow.mirrored(true, false));
+  painter.drawImage(0, arrow.height(), arrow.mirrored(false, true));
+  painter.drawImage(arrow.width(), arrow.height(), arrow.mirrored(true, true));
+  painter.end();
+  canvas.Image() = all;
+}
+
 }  // namespace
 
 TfrmRenshu::TfrmRenshu(QWidget* parent, PracticeDialogs& dialogs, Prompter& prompter,
@@ -40,7 +58,7 @@ TfrmRenshu::TfrmRenshu(QWidget* parent, PracticeDialogs& dialogs, Prompter& prom
   run_ = std::make_unique<PracticeRun>(
       PracticeSurfaces{planeCanvas, shikiCanvas, ansCanvas, imgArrow, imgBatsu}, *this,
       PracticeServices{dialogs, prompter, clock, RecordWriter()});
-  LoadPicture(imgArrow, ":/practice/arrow.xpm");
+  LoadArrows(imgArrow, ":/practice/arrow.xpm");
   LoadPicture(imgBatsu, ":/practice/batsu.xpm");
 
   // At the top left of the screen, with the main window's size (taken again at each opening:
@@ -188,4 +206,8 @@ void TfrmRenshu::Button1Click() { run_->HintClick(); }
 
 void TfrmRenshu::btnTeiseiClick() {
   // Every answer is one click, so there is nothing to correct.
+}
+
+void TfrmRenshu::keyPressEvent(QKeyEvent* event) {
+  if (!SwallowEscape(event)) QDialog::keyPressEvent(event);
 }

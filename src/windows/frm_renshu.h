@@ -63,11 +63,12 @@ class TfrmRenshu : public QDialog, public PracticeView {
   QtCanvas planeCanvas{320, 320};
   QtCanvas shikiCanvas{200, 65};
   QtCanvas ansCanvas{200, 100};
-  QtCanvas imgArrow{20, 20};
+  QtCanvas imgArrow{40, 40};
   QtCanvas imgBatsu{100, 100};
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
 
  private:

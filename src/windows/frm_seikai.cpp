@@ -54,3 +54,7 @@ void TfrmSeikai::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   btnNext->setFocus();
 }
+
+void TfrmSeikai::keyPressEvent(QKeyEvent* event) {
+  if (!SwallowEscape(event)) QDialog::keyPressEvent(event);
+}

@@ -522,6 +522,7 @@ TEST_F(EditorTest, TestIsRefusedAsAWholeForOneCurveWithADomain) {
 TEST_F(EditorTest, PracticeRefusesAUnitWithADomain) {
   PracticeSet unit;
   unit.curves.resize(2);
+  for (TLineData& curve : unit.curves) curve.X1 = curve.Y1 = 1;  // y = 1/x, off the axes
   unit.curves[1].LMode = kModeSegment;
   windows.unitsToPractise = {unit};
   editor.PracticeCommand();
@@ -591,7 +592,16 @@ INSTANTIATE_TEST_SUITE_P(
                  {WholeCurve(1, 7)},
                  32,
                  "(1)の関数のグラフは練習の座標面の格子点を通らないので、答えられません"},
-        PoseCase{"EightOnTheCoarserPracticePlane", {WholeCurve(2, 4)}, 32, nullptr}),
+        PoseCase{"EightOnTheCoarserPracticePlane", {WholeCurve(2, 4)}, 32, nullptr},
+        // Constant 0: a click on an axis would be taken for right.
+        PoseCase{"APointOnAnAxis",
+                 {WholeCurve(2, 3), WholeCurve(0, 5)},
+                 16,
+                 "(2)の関数は比例定数が0なので、答えられません"},
+        PoseCase{"AProductWrappingToZero",
+                 {WholeCurve(65536, 65536)},
+                 16,
+                 "(1)の関数は比例定数が0なので、答えられません"}),
     [](const auto& caseInfo) { return std::string(caseInfo.param.name); });
 
 TEST_F(EditorTest, TheEditorsWorkIsDrawnAgainAfterATest) {

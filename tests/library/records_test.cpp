@@ -1,11 +1,15 @@
 #include "library/records.h"
 
+#include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <map>
 
@@ -59,16 +63,15 @@ INSTANTIATE_TEST_SUITE_P(
                     "[U]\r\nnote=x\r\n01=y\r\n1=r\r\n"},
         NextKeyCase{"AChangedTitleStartsAtOne", "[Old title]\r\n1=a\r\n2=b\r\n",
                     "[Old title]\r\n1=a\r\n2=b\r\n[U]\r\n1=r\r\n"},
-        NextKeyCase{"TitlesWithoutCaseShareASection", "[u]\r\n1=a\r\n", "[u]\r\n1=a\r\n2=r\r\n"}),
+        NextKeyCase{"TitlesWithoutCaseShareASection", "[u]\r\n1=a\r\n", "[u]\r\n1=a\r\n2=r\r\n"},
+        // A hand-edited key with no room above it: the next free key, replacing nothing.
+        NextKeyCase{"AtTheLastKey", "[U]\r\n999999999=x\r\n", "[U]\r\n999999999=x\r\n1=r\r\n"},
+        NextKeyCase{"BelowAHugeKey", "[U]\r\n1=a\r\n2=b\r\n999999999=x\r\n",
+                    "[U]\r\n1=a\r\n2=b\r\n999999999=x\r\n3=r\r\n"},
+        // A byte-order mark an editor put first hides no section and stays.
+        NextKeyCase{"AfterAByteOrderMark", "\xEF\xBB\xBF[U]\r\n1=a\r\n",
+                    "\xEF\xBB\xBF[U]\r\n1=a\r\n2=r\r\n"}),
     [](const auto& row) { return std::string(row.param.name); });
-
-TEST(WriteRecord, RefusesRatherThanReplaceAtTheLastKey) {
-  TempFolder folder;
-  const std::string before = "[U]\r\n999999999=x\r\n";
-  TempFolder::Write(RecordIni(folder), before);
-  EXPECT_FALSE(WriteRecord(ProgDir(folder), "U", "r"));
-  EXPECT_EQ(TempFolder::Read(RecordIni(folder)), before);
-}
 
 // A record value as the practice window builds it at the end of a run.
 std::string RunValue(const DateTime& at, const char* marks, const char* time) {
@@ -146,6 +149,14 @@ INSTANTIATE_TEST_SUITE_P(
         LinesCase{"AKeyTwiceCountsOnce", "1=a\r\n1=again\r\n", 1, {"a"}},
         LinesCase{"OtherKeysAreNoRecords", "note=n\r\n01=z\r\n-2=m\r\n+3=p\r\n1=a\r\n", 1, {"a"}},
         LinesCase{"AMistypedKeyMakesOneGapLine", "1=a\r\n5000=e\r\n", 2, {"a", "?", "e"}},
+        // 998 lines, then one for a gap wider than the two left, one, and then none.
+        LinesCase{"GapLinesAreBoundedInAll", "1=a\r\n1000=b\r\n1500=c\r\n1502=d\r\n1504=e\r\n", 5,
+                  [] {
+                    std::vector<std::string> v(999, "?");
+                    v.front() = "a";
+                    v.insert(v.end(), {"b", "?", "c", "?", "d", "e"});
+                    return v;
+                  }()},
         LinesCase{"Empty", "", 0, {}}),
     [](const auto& row) { return std::string(row.param.name); });
 
@@ -186,6 +197,7 @@ struct FailureCase {
   std::filesystem::perms folderMode;
   // How the check runs: as an ordinary user (root may write anything) or with a full disk.
   bool (*run)(const std::function<bool()>& check);
+  int reason;  // the errno value the message names
   friend void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -201,7 +213,7 @@ TEST_P(RecordFailureTest, IsReportedAndChangesNothing) {
   }
   fs::permissions(folder.Path(), c.folderMode);
   const std::string progDir = ProgDir(folder);
-  const bool reported = c.run([&progDir] {
+  const bool reported = c.run([&progDir, &c] {
     ScriptedPrompter prompter;
     const bool written =
         RecordRun(progDir, J("比例のグラフ"), J("2003年06月12日 09:05 ○○△ 01分12秒"), prompter);
@@ -209,6 +221,7 @@ TEST_P(RecordFailureTest, IsReportedAndChangesNothing) {
     // One message that names the file and shows the unit and the record to note down.
     return !written && !erased && prompter.messages.size() == 1 &&
            prompter.messages[0].find("Record.ini") != std::string::npos &&
+           prompter.messages[0].find(std::strerror(c.reason)) != std::string::npos &&
            prompter.messages[0].ends_with("比例のグラフ\r\n2003年06月12日 09:05 ○○△ 01分12秒");
   });
   fs::permissions(folder.Path(), fs::perms::owner_all, fs::perm_options::add);
@@ -237,20 +250,123 @@ constexpr perms kReadOnlyFile = perms::owner_read | perms::group_read | perms::o
 constexpr perms kWritableFile = perms::owner_read | perms::owner_write;
 INSTANTIATE_TEST_SUITE_P(
     Cases, RecordFailureTest,
-    ::testing::Values(FailureCase{"ReadOnlyFolderWithoutRecordIni", "", perms::none,
-                                  kReadOnlyFolder, RunAsUnprivileged},
-                      FailureCase{"ReadOnlyFolderWithAWritableRecordIni", "[A]\r\n1=a\r\n",
-                                  perms::all, kReadOnlyFolder, RunAsUnprivileged},
-                      FailureCase{"ReadOnlyRecordIni", "[A]\r\n1=a\r\n", kReadOnlyFile, perms::all,
-                                  RunAsUnprivileged},
-                      FailureCase{"FullDisk", LargeRecordIni(), kWritableFile, perms::all,
-                                  OnAFullDisk}),
+    ::testing::Values(
+        FailureCase{"ReadOnlyFolderWithoutRecordIni", "", perms::none, kReadOnlyFolder,
+                    RunAsUnprivileged, EACCES},
+        FailureCase{"ReadOnlyRecordIni", "[A]\r\n1=a\r\n", kReadOnlyFile, perms::all,
+                    RunAsUnprivileged, EACCES},
+        FailureCase{"FullDisk", LargeRecordIni(), kWritableFile, perms::all, OnAFullDisk, EFBIG},
+        // Rewritten in place, the write fails part way: the old bytes go back.
+        FailureCase{"FullDiskAndAReadOnlyFolder", LargeRecordIni(), perms::all, kReadOnlyFolder,
+                    [](const std::function<bool()>& check) {
+                      return OnAFullDisk([&] { return RunAsUnprivileged(check); });
+                    },
+                    EFBIG}),
     [](const auto& row) { return std::string(row.param.name); });
+
+bool WithUmask022(const std::function<bool()>& check) {
+  return RunInChild([&check] {
+    ::umask(022);
+    return check();
+  });
+}
+
+struct KeptCase {
+  const char* name;
+  std::string recordIni;  // empty: no Record.ini
+  perms fileMode;
+  perms folderMode;
+  bool (*run)(const std::function<bool()>& check);
+  std::string after;
+  perms modeAfter;
+};
+
+class RecordKeptTest : public ::testing::TestWithParam<KeptCase> {};
+
+// Beside the records it is told to keep, a temporary file a writer killed mid-write left.
+TEST_P(RecordKeptTest, TheRecordIsWrittenAndNoOtherFileIsLeft) {
+  namespace fs = std::filesystem;
+  const KeptCase& c = GetParam();
+  TempFolder folder;
+  TempFolder::Write(folder / ".Record.ini.k1LLed", "half a record");
+  if (!c.recordIni.empty()) {
+    TempFolder::Write(RecordIni(folder), c.recordIni);
+    fs::permissions(RecordIni(folder), c.fileMode);
+  }
+  fs::permissions(folder.Path(), c.folderMode);
+  EXPECT_TRUE(c.run([&folder] { return WriteRecord(ProgDir(folder), "U", "r"); }));
+  fs::permissions(folder.Path(), fs::perms::owner_all, fs::perm_options::add);
+  EXPECT_EQ(TempFolder::Read(RecordIni(folder)), c.after);
+  EXPECT_EQ(fs::status(RecordIni(folder)).permissions(), c.modeAfter);
+  // Only where the folder takes no change does the stale file stay.
+  EXPECT_EQ(folder.EntryCount(), (c.folderMode & perms::owner_write) == perms::none ? 2u : 1u);
+}
+
+constexpr perms kRw =
+    perms::owner_read | perms::owner_write | perms::group_read | perms::others_read;
+constexpr perms kGroupRw = kRw | perms::group_write;
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RecordKeptTest,
+    ::testing::Values(
+        // No temporary file can be made: the file is rewritten where it stands.
+        KeptCase{"ReadOnlyFolderWithAWritableRecordIni", "[A]\r\n1=a\r\n", perms::all,
+                 kReadOnlyFolder, RunAsUnprivileged, "[A]\r\n1=a\r\n[U]\r\n1=r\r\n", perms::all},
+        // A folder the class's group writes: so may the group Record.ini, never others.
+        KeptCase{"NewInAGroupWritableFolder", "", perms::none, perms::all & ~perms::others_write,
+                 WithUmask022, "[U]\r\n1=r\r\n", kGroupRw}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+// Pupils with accounts of their own in one class group, sharing a setgid class folder: each
+// adds records after the first made the file; an account outside the group cannot.
+TEST(WriteRecord, EveryAccountOfTheClassGroupWritesIntoOneFolder) {
+  if (::geteuid() != 0) GTEST_SKIP() << "other accounts need root";
+  constexpr gid_t kClass = 4242;
+  TempFolder folder;
+  ASSERT_EQ(::chown(folder.Path().c_str(), 0, kClass), 0);
+  ASSERT_EQ(::chmod(folder.Path().c_str(), 02775), 0);
+  const std::string progDir = ProgDir(folder);
+  struct Pupil {
+    uid_t uid;
+    gid_t gid;
+    bool writes;
+  };
+  for (const Pupil& p :
+       {Pupil{5001, kClass, true}, Pupil{5002, kClass, true}, Pupil{5003, kClass + 1, false}}) {
+    const bool written = WithUmask022([&] {
+      return ::setgroups(0, nullptr) == 0 && ::setgid(p.gid) == 0 && ::setuid(p.uid) == 0 &&
+             WriteRecord(progDir, "U", std::to_string(p.uid));
+    });
+    EXPECT_EQ(written, p.writes) << p.uid;
+  }
+  EXPECT_EQ(TempFolder::Read(RecordIni(folder)), "[U]\r\n1=5001\r\n2=5002\r\n");
+}
+
+// Another program holding the lock for good costs a bounded wait and a message, not the window.
+TEST(RecordRun, AHeldLockIsWaitedForBoundedlyAndReported) {
+  TempFolder folder;
+  const std::string before = "[U]\r\n1=a\r\n";
+  TempFolder::Write(RecordIni(folder), before);
+  const int held = ::open(RecordIni(folder).c_str(), O_RDWR);
+  struct flock lock {};
+  lock.l_type = F_WRLCK;
+  ASSERT_EQ(::fcntl(held, F_SETLK, &lock), 0);
+  EXPECT_TRUE(RunInChild([&folder] {
+    ScriptedPrompter prompter;
+    const auto start = std::chrono::steady_clock::now();
+    return !RecordRun(ProgDir(folder), "U", "r", prompter) &&
+           std::chrono::steady_clock::now() - start < std::chrono::seconds(8) &&
+           prompter.messages.size() == 1 && prompter.messages[0].ends_with("U\r\nr") &&
+           prompter.messages[0].find(std::strerror(EBUSY)) != std::string::npos;
+  }));
+  ::close(held);
+  EXPECT_EQ(TempFolder::Read(RecordIni(folder)), before);
+}
 
 // Copies of the program writing records into one Record.ini at the same moment lose none.
 TEST(WriteRecord, SeveralProgramsAtOnceLoseNoRecord) {
-  constexpr int kPrograms = 8;
-  constexpr int kRecords = 50;
+  // A class of forty, ten records each.
+  constexpr int kPrograms = 40;
+  constexpr int kRecords = 10;
   TempFolder folder;
   const std::string progDir = ProgDir(folder);
   const std::string count = std::to_string(kRecords);

@@ -1,7 +1,9 @@
 #include "library/records_view.h"
 
 #include <gtest/gtest.h>
+
 #include <sys/stat.h>
+#include <cstring>
 
 #include <filesystem>
 
@@ -218,7 +220,8 @@ TEST(RecordsView, AFailedEraseIsReportedAndTheListsFilledAgain) {
   view.Fill();
   EXPECT_TRUE(view.Erase({0}));
   EXPECT_EQ(prompter.messages,
-            (std::vector<std::string>{kQuestion, "Record.ini の記録を消去できませんでした。"}));
+            (std::vector<std::string>{kQuestion, "Record.ini の記録を消去できませんでした。",
+                                      std::strerror(EACCES)}));
   EXPECT_EQ(Utf8(view.TitleItems()), kTitlesBefore);
   EXPECT_EQ(FromCp932(TempFolder::Read(program.RecordIni())), kRecords);
 }

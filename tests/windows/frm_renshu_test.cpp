@@ -373,6 +373,62 @@ TEST_F(PracticeWindowTest, TheClockRunsOnWhileADialogIsOpen) {
   EXPECT_TRUE(records.empty());
 }
 
+// Esc, sent where the key goes (the focused button, passed on to its window), ends nothing:
+// the run is finished and recorded.
+TEST_F(PracticeWindowTest, EscapeNeverEndsARun) {
+  PracticeSet set;
+  set.unitName = C("単元");
+  set.curves = {WholeCurve(2, 3, 0x0000FF), WholeCurve(1, 2, 0x0000FF)};
+  const auto escape = [](QWidget* w) {
+    QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_Escape);
+  };
+  script.Then("frmRenshu", escape);
+  Answer(0, 2, 3);
+  script.Then("frmSeikai", escape);
+  Choose("frmSeikai", program.frmSeikai->btnNext);
+  Answer(0, 1, 1);
+  script.Then("frmAyamari", escape);
+  Choose("frmAyamari", program.frmAyamari->btnTeisei);
+  Answer(0, 2, 1);
+  Choose("frmSeikai", program.frmSeikai->btnNext);
+  Choose("frmOwari", program.frmOwari->btnEnd);
+  script.Start();
+  program.ShowPractice(set);
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(records.size(), 1u);
+}
+
+// The hint arrow lies wholly on the practice plane, also for a question whose point is on the
+// right column or bottom row of the plane (its pixel is just past the image).
+TEST_F(PracticeWindowTest, TheHintArrowIsAlwaysWhollyOnThePlane) {
+  const auto differing = [](const QImage& a, const QImage& b) {
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y) {
+      for (int x = 0; x < a.width(); ++x) n += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
+    }
+    return n;
+  };
+  QImage black(20, 20, QImage::Format_RGB32);
+  black.fill(Qt::black);
+  const int arrowPixels = differing(renshu().imgArrow.Image().copy(0, 0, 20, 20), black);
+  for (const auto& [x, y] : std::vector<std::pair<int32_t, int32_t>>{
+           {10, 1}, {1, -10}, {10, 10}, {-10, -10}, {10, -10}, {-10, 10}, {2, 3}}) {
+    PracticeSet set;
+    set.curves = {WholeCurve(x, y, 0x0000FF)};
+    int changed = -1;
+    script.Then("frmRenshu", [&](QWidget*) {
+      const QImage before = renshu().planeCanvas.Image().copy();
+      QTest::mouseClick(renshu().Button1, Qt::LeftButton);
+      changed = differing(before, renshu().planeCanvas.Image());
+      renshu().btnEnd->click();
+    });
+    script.Start();
+    program.ShowPractice(set);
+    EXPECT_TRUE(script.Done());
+    EXPECT_EQ(changed, arrowPixels) << x << "," << y;
+  }
+}
+
 TEST_F(PracticeWindowTest, DialogsSitBelowTheRecordListAndTheWindowOverTheMainOne) {
   PracticeSet set;
   set.curves = {WholeCurve(2, 3, 0x0000FF)};
