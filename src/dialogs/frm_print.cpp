@@ -15,6 +15,7 @@
 #include "platform/image_view.h"
 #include "platform/qt_printer.h"
 #include "platform/qt_text.h"
+#include "render/scaled_canvas.h"
 
 namespace {
 
@@ -104,16 +105,19 @@ TfrmPrint::TfrmPrint(QWidget* parent, const Clock& clock, Prompter& prompter, Pr
 
 TfrmPrint::~TfrmPrint() = default;
 
-int TfrmPrint::Execute(const Canvas& plane, const std::string& fileName,
-                       const QRect& mainGeometry) {
-  FormShow(plane, fileName, mainGeometry);
-  return exec();
+int TfrmPrint::Execute(const Canvas& plane, const std::string& fileName, const QRect& mainGeometry,
+                       PlaneDrawer drawPlane) {
+  FormShow(plane, fileName, mainGeometry, std::move(drawPlane));
+  const int result = exec();
+  finePage_.reset();  // tens of megabytes, kept only while the window is open
+  return result;
 }
 
 void TfrmPrint::FormShow(const Canvas& plane, const std::string& fileName,
-                         const QRect& mainGeometry) {
+                         const QRect& mainGeometry, PlaneDrawer drawPlane) {
   setGeometry(mainGeometry);
   plane_ = &plane;
+  drawPlane_ = std::move(drawPlane);
   settingUp_ = true;
   edtTitle->setText(QString::fromUtf8("Kelvado 反比例（中学版）"));
   edtFile->setText(ToQString(PrintHeaderText(fileName, clock_.Now())));
@@ -138,8 +142,46 @@ bool TfrmPrint::PrintSetup() {
   return true;
 }
 
+namespace {
+
+// The print window's page for the print session.
+class WindowPage : public PagePicture {
+ public:
+  explicit WindowPage(TfrmPrint& window) : window_(window) {}
+  int32_t Width() const override { return window_.previewCanvas.Width(); }
+  int32_t Height() const override { return window_.previewCanvas.Height(); }
+  const Canvas& At(int32_t factor) override { return window_.PageAt(factor); }
+
+ private:
+  TfrmPrint& window_;
+};
+
+}  // namespace
+
 void TfrmPrint::btnPrintClick() {
-  if (Session().PrintClick(previewCanvas)) ShowPageSize();
+  WindowPage page(*this);
+  if (Session().PrintClick(page)) ShowPageSize();
+}
+
+// The preview's composition on a canvas factor times larger, with the plane drawn afresh at its
+// place: lines, digits and curves come out as fine as the page's dots.
+const Canvas& TfrmPrint::PageAt(int32_t factor) {
+  if (factor <= 1 || plane_ == nullptr || !drawPlane_) return previewCanvas;
+  finePage_ = std::make_unique<QtCanvas>(1, 1);
+  ScaledCanvas page(*finePage_, factor);
+  page.Resize(kPreviewSize, kPreviewSize);
+  auto putPlane = [&](const PixelRect& target) {
+    const PixelRect at = page.Edges(target);
+    if (plane_->Width() <= 0 || at.right <= at.left) return;
+    QtCanvas planeImage(1, 1);
+    ScaledCanvas plane(planeImage, static_cast<double>(at.right - at.left) / plane_->Width());
+    drawPlane_(plane);
+    finePage_->CopyRect(at, planeImage, PixelRect{0, 0, planeImage.Width(), planeImage.Height()},
+                        CopyMode::Plain);
+  };
+  ::DrawPrintPreview(page, plane_->Width(), plane_->Height(), putPlane, Layout(),
+                     FromQString(edtFile->text()), FromQString(edtTitle->text()));
+  return *finePage_;
 }
 
 Printer& TfrmPrint::ThePrinter() {

@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "dialogs/frm_print.h"
 #include "dialogs/print_preview.h"
 #include "dialogs/print_session.h"
 #include "model/cp932.h"
@@ -125,6 +126,83 @@ TEST(QtPrinter, PdfPageHoldsTheWholePreviewPixelForPixel) {
     }
   }
   EXPECT_GT(curvePixels, 200);
+}
+
+// The print window's page, printed from the window as the print button does.
+class WindowPage : public PagePicture {
+ public:
+  explicit WindowPage(TfrmPrint& window) : window_(window) {}
+  int32_t Width() const override { return kPreviewSize; }
+  int32_t Height() const override { return kPreviewSize; }
+  const Canvas& At(int32_t factor) override { return window_.PageAt(factor); }
+
+ private:
+  TfrmPrint& window_;
+};
+
+class NoonClock : public Clock {
+ public:
+  DateTime Now() const override { return {2003, 6, 5, 12, 0, 0}; }
+  int64_t TickMs() const override { return 0; }
+};
+
+QString RunTool(const QString& program, const QStringList& arguments) {
+  QProcess process;
+  process.start(program, arguments);
+  EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString() << " (poppler-utils)";
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The page from the print window reaches the PDF as one lossless picture of at least 300 dots per
+// inch, the plane drawn afresh in it: a one-pixel grid line of the preview is k sharp pixels wide
+// exactly at its lattice position, k times the preview's.
+TEST(QtPrinter, PrintWindowPutsThePageOnThePdfAtThreeHundredDotsPerInch) {
+  EditorState state;
+  state.MaxCoodSize = 544;
+  QtCanvas plane(10, 10);
+  const PlaneGeometry g = DrawCood(plane, PlaneSettings{}, state);
+  NoonClock clock;
+  ScriptedPrompter prompter;
+  QtPrinter printer(nullptr);
+  TfrmPrint window(nullptr, clock, prompter, &printer);
+  int drawn = 0;
+  window.FormShow(plane, "plane.mvr", QRect(0, 0, 1000, 740), [&](Canvas& target) {
+    ++drawn;
+    DrawCood(target, PlaneSettings{}, state);
+  });
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  const QString pdf = folder.filePath("page.pdf");
+  printer.Device().setOutputFormat(QPrinter::PdfFormat);
+  printer.Device().setOutputFileName(pdf);
+  WindowPage page(window);
+  PrintSession(printer, prompter).PrintPreview(page);
+  ASSERT_TRUE(prompter.messages.empty());
+  EXPECT_EQ(drawn, 1);
+
+  // page-num type width height color comp bpc enc interp object ID x-ppi y-ppi size ratio
+  const QStringList lines = RunTool("pdfimages", {"-list", pdf}).split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 3);
+  const QStringList image = lines[2].simplified().split(' ');
+  ASSERT_GE(image.size(), 14);
+  EXPECT_NE(image[7], "jpeg");
+  EXPECT_GE(image[12].toInt(), 300);
+  EXPECT_GE(image[13].toInt(), 300);
+  const int k = image[3].toInt() / kPreviewSize;
+  ASSERT_GE(k, 2);
+  ASSERT_EQ(image[3].toInt(), k * kPreviewSize);
+
+  RunTool("pdfimages", {"-png", pdf, folder.filePath("image")});
+  const QImage fine(folder.filePath("image-000.png"));
+  ASSERT_EQ(fine.width(), k * kPreviewSize);
+  const PreviewLayout layout;
+  const PixelPoint line = g.LatticeToPixel(1, 7);  // x = 1: a thin silver line
+  const int y = (layout.top + line.y + 3) * k;
+  auto colour = [&](int x) { return FromQColor(QColor(fine.pixel(x, y))); };
+  const int left = (layout.left + line.x) * k;
+  EXPECT_EQ(colour(left - 1), kWhite);
+  for (int x = left; x < left + k; ++x) EXPECT_EQ(colour(x), kSilver) << x - left;
+  EXPECT_EQ(colour(left + k), kWhite);
 }
 
 }  // namespace
