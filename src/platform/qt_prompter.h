@@ -15,6 +15,7 @@ class QtPrompter : public Prompter {
   std::optional<int32_t> ChooseColor(int32_t initial) override;
   std::optional<std::string> ChooseOpenFile(const FileDialogRequest& request) override;
   std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) override;
+  std::optional<ChosenFile> ChooseSaveFileAndFilter(const FileDialogRequest& request) override;
 
  private:
   QWidget* parent_;

@@ -17,6 +17,7 @@ class ScriptedPrompter : public Prompter {
   std::deque<std::optional<int32_t>> colors;     // results of the next colour dialogs
   std::deque<std::optional<std::string>> files;  // results of the next file dialogs
   std::vector<FileDialogRequest> fileDialogs;    // every file dialog shown, in order
+  std::deque<int32_t> filters;  // the filter chosen in the next save dialogs; -1 when empty
 
   void Message(const std::string& text) override { messages.push_back(FromCp932(text)); }
 
@@ -40,6 +41,16 @@ class ScriptedPrompter : public Prompter {
   }
   std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) override {
     return NextFile(request);
+  }
+  std::optional<ChosenFile> ChooseSaveFileAndFilter(const FileDialogRequest& request) override {
+    std::optional<std::string> path = NextFile(request);
+    if (!path) return std::nullopt;
+    int32_t filter = -1;
+    if (!filters.empty()) {
+      filter = filters.front();
+      filters.pop_front();
+    }
+    return ChosenFile{*path, filter};
   }
 
  private:
