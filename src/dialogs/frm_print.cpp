@@ -163,25 +163,31 @@ void TfrmPrint::btnPrintClick() {
   if (Session().PrintClick(page)) ShowPageSize();
 }
 
-// The preview's composition on a canvas factor times larger, with the plane drawn afresh at its
-// place: lines, digits and curves come out as fine as the page's dots.
 const Canvas& TfrmPrint::PageAt(int32_t factor) {
   if (factor <= 1 || plane_ == nullptr || !drawPlane_) return previewCanvas;
-  finePage_ = std::make_unique<QtCanvas>(1, 1);
-  ScaledCanvas page(*finePage_, factor);
-  page.Resize(kPreviewSize, kPreviewSize);
-  auto putPlane = [&](const PixelRect& target) {
-    const PixelRect at = page.Edges(target);
-    if (plane_->Width() <= 0 || at.right <= at.left) return;
-    QtCanvas planeImage(1, 1);
-    ScaledCanvas plane(planeImage, static_cast<double>(at.right - at.left) / plane_->Width());
-    drawPlane_(plane);
-    finePage_->CopyRect(at, planeImage, PixelRect{0, 0, planeImage.Width(), planeImage.Height()},
-                        CopyMode::Plain);
-  };
-  ::DrawPrintPreview(page, plane_->Width(), plane_->Height(), putPlane, Layout(),
-                     FromQString(edtFile->text()), FromQString(edtTitle->text()));
+  if (!finePage_) finePage_ = std::make_unique<QtCanvas>(1, 1);
+  DrawFinePage(*finePage_, factor, *plane_, drawPlane_, Layout(), FromQString(edtFile->text()),
+               FromQString(edtTitle->text()));
   return *finePage_;
+}
+
+// The preview's composition on a canvas factor times larger, with the plane drawn afresh at its
+// place: lines, digits and curves come out as fine as the page's dots.
+void DrawFinePage(QtCanvas& page, int32_t factor, const Canvas& plane,
+                  const TfrmPrint::PlaneDrawer& drawPlane, const PreviewLayout& layout,
+                  const std::string& header, const std::string& title) {
+  ScaledCanvas scaled(page, factor);
+  scaled.Resize(kPreviewSize, kPreviewSize);
+  auto putPlane = [&](const PixelRect& target) {
+    const PixelRect at = scaled.Edges(target);
+    if (plane.Width() <= 0 || at.right <= at.left) return;
+    QtCanvas planeImage(1, 1);
+    ScaledCanvas fine(planeImage, static_cast<double>(at.right - at.left) / plane.Width());
+    drawPlane(fine);
+    page.CopyRect(at, planeImage, PixelRect{0, 0, planeImage.Width(), planeImage.Height()},
+                  CopyMode::Plain);
+  };
+  ::DrawPrintPreview(scaled, plane.Width(), plane.Height(), putPlane, layout, header, title);
 }
 
 Printer& TfrmPrint::ThePrinter() {

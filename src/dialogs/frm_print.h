@@ -84,3 +84,9 @@ class TfrmPrint : public QDialog {
   std::unique_ptr<QtCanvas> finePage_;
   bool settingUp_ = false;  // the controls are being filled: one redraw at the end
 };
+
+// The print window's page on page, factor times finer than the preview: the preview's layout
+// with the plane (of plane's size) drawn afresh by drawPlane.
+void DrawFinePage(QtCanvas& page, int32_t factor, const Canvas& plane,
+                  const TfrmPrint::PlaneDrawer& drawPlane, const PreviewLayout& layout,
+                  const std::string& header, const std::string& title);
