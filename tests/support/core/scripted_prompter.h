@@ -43,14 +43,10 @@ class ScriptedPrompter : public Prompter {
     return NextFile(request);
   }
   std::optional<ChosenFile> ChooseSaveFileAndFilter(const FileDialogRequest& request) override {
-    std::optional<std::string> path = NextFile(request);
-    if (!path) return std::nullopt;
-    int32_t filter = -1;
-    if (!filters.empty()) {
-      filter = filters.front();
-      filters.pop_front();
-    }
-    return ChosenFile{*path, filter};
+    const int32_t filter = filters.empty() ? -1 : filters.front();
+    if (!filters.empty()) filters.pop_front();
+    const std::optional<std::string> path = NextFile(request);
+    return path ? std::optional<ChosenFile>(ChosenFile{*path, filter}) : std::nullopt;
   }
 
  private:
