@@ -33,7 +33,7 @@ units=$(grep -cE '^\./usr/share/mevrolin/DATA/.+\.(mvr|tst)$' <<<"$contents" || 
 [ "$(ls "$project/DATA" 2>/dev/null | grep -cE '\.(mvr|tst)$' || true)" = "$units" ] ||
   fail "the package holds $units sample units, DATA/ has others"
 depends=$(dpkg-deb -f "$deb" Depends)
-for d in libqt6widgets6 fonts-ipafont-gothic fonts-urw-base35 qt6-translations-l10n; do
+for d in libqt6widgets6 libqt6svg6 fonts-ipafont-gothic fonts-urw-base35 qt6-translations-l10n; do
   grep -q "$d" <<<"$depends" || fail "no dependency on $d: $depends"
 done
 

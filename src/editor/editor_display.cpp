@@ -63,6 +63,26 @@ void EditorDisplay::DispAllLine() {
   view_.ImagesChanged();
 }
 
+void EditorDisplay::DrawPicture(Canvas& target, bool withMarks) {
+  const Canvas& shown = surfaces_.imgCood;
+  if (state_.BitmapPasted) {
+    const PixelRect whole{0, 0, shown.Width(), shown.Height()};
+    target.Resize(shown.Width(), shown.Height());
+    target.CopyRect(whole, shown, whole, CopyMode::Plain);
+    return;
+  }
+  target.SetPenMode(PenMode::Copy);
+  const PlaneGeometry g = DrawCood(target, *planeSettings_, state_);
+  const bool preview = state_.PreviewWhole;
+  state_.PreviewWhole = false;
+  for (int32_t i = 0; i < work_.Count(); ++i) {
+    const bool selected = withMarks && work_.IsSelected(i);
+    DrawLine(target, g, work_.Curve(i), selected, state_);
+    if (selected) DrawLatticeMarks(target, g, work_.Curve(i), state_);
+  }
+  state_.PreviewWhole = preview;
+}
+
 void EditorDisplay::ClearPanels() {
   for (Canvas* image :
        {&surfaces_.imgHenikiX, &surfaces_.imgHenikiY, &surfaces_.imgShiki, &surfaces_.imgTeisuu}) {

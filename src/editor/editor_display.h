@@ -29,6 +29,10 @@ class EditorDisplay {
   void DispAllLine();
   // The empty plane only.
   void RedrawPlane();
+  // The plane as shown, drawn afresh on another canvas (resized to the plane's size, a scaled
+  // one for a finer picture) for printing and picture files: every curve, and with marks the
+  // handles and lattice marks of the selected ones. A pasted picture is copied as it is shown.
+  void DrawPicture(Canvas& target, bool withMarks);
   // The four panel images in the panel colour and an empty table.
   void ClearPanels();
   void ClearTable();

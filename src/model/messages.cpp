@@ -69,6 +69,8 @@ const MessageTexts& Msg() {
     t.NoDataToSave = ToCp932("保存するﾃﾞｰﾀがありません");
     t.OpenFilter = ToCp932("mvr描画用ファイル|*.mvr|tstテスト用ファイル|*.tst");
     t.SaveFilter = ToCp932("mvr描画用ファイル|*.mvr|tstﾃｽﾄ用ﾌｧｲﾙ|*.tst");
+    t.FigureFilter =
+        ToCp932("PNG画像（等倍）|*.png|PNG画像（2倍）|*.png|PNG画像（4倍）|*.png|SVG図形|*.svg");
 
     // ---- Practice records. ----
     t.YearMark = ToCp932("年");

@@ -71,6 +71,7 @@ struct MessageTexts {
   std::string NoDataToSave;        // overwrite and save-as with no curves
   std::string OpenFilter;          // the open dialog's "description|*.ext|..." pairs
   std::string SaveFilter;          // the save dialog's, with half-width katakana
+  std::string FigureFilter;        // 図を保存: PNG at 1, 2 and 4 times, SVG
 
   // ---- Practice records. ----
   std::string YearMark;            // 年

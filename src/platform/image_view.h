@@ -2,9 +2,18 @@
 // passes the mouse on as plain pixel positions.
 #pragma once
 
+#include <QImage>
 #include <QWidget>
+#include <functional>
 
+class Canvas;
 class QtCanvas;
+
+// The picture for a screen of ratio device pixels per logical pixel: fine (the picture drawn
+// afresh at the device's pixels) where shown is what plain (the same drawing at its own size)
+// is, and shown's pixels enlarged where something was drawn on it since (a rubber band, a mark).
+// A null image when shown and plain differ in size.
+QImage ComposeFine(const QImage& shown, const QImage& plain, const QImage& fine, double ratio);
 
 class ImageView : public QWidget {
   Q_OBJECT
@@ -17,6 +26,11 @@ class ImageView : public QWidget {
   void SetCanvas(const QtCanvas* canvas);
   // Call after drawing on the image.
   void Refresh();
+  // Draws the picture afresh on a canvas (resizing it), as the shown canvas got it at its last
+  // full drawing. With it a screen of more device pixels than logical ones shows the picture
+  // drawn at its device pixels rather than enlarged.
+  using Redraw = std::function<void(Canvas& target)>;
+  void SetRedraw(Redraw redraw) { redraw_ = std::move(redraw); }
 
  Q_SIGNALS:
   void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
@@ -33,5 +47,11 @@ class ImageView : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
+  QImage FinePicture(double ratio);
+
   const QtCanvas* canvas_ = nullptr;
+  Redraw redraw_;
+  QImage plain_;  // the last redraw at the picture's own size
+  QImage fine_;   // the same at fineRatio_ device pixels per pixel
+  double fineRatio_ = 0;
 };

@@ -17,6 +17,7 @@ class QtPrinter : public Printer {
   bool Setup() override;
   int32_t Copies() const override { return copies_; }
   bool PrintImage(const Canvas& picture, const PixelRect& target) override;
+  int32_t Resolution() const override { return printer_.resolution(); }
   void SetBusy(bool busy) override;
 
   // The printer itself, as the dialog left it (tests point it at a PDF file).

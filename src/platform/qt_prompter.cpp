@@ -67,3 +67,15 @@ std::optional<std::string> QtPrompter::ChooseFolder(const std::string& start) {
   if (chosen.isEmpty()) return std::nullopt;
   return ToNativePath(chosen);
 }
+
+std::optional<ChosenFile> QtPrompter::ChooseSaveFileAndFilter(const FileDialogRequest& request) {
+  const QString start =
+      QDir(FromNativePath(request.folder)).filePath(FromNativePath(request.proposedName));
+  const QString filters = QtFileFilter(request.filter);
+  QString selected;
+  const QString chosen = QFileDialog::getSaveFileName(parent_, QString(), start, filters, &selected,
+                                                      QFileDialog::DontConfirmOverwrite);
+  if (chosen.isEmpty()) return std::nullopt;
+  return ChosenFile{ToNativePath(chosen),
+                    static_cast<int32_t>(filters.split(";;").indexOf(selected))};
+}

@@ -19,6 +19,7 @@ class QtPrompter : public Prompter {
   std::optional<std::string> ChooseOpenFile(const FileDialogRequest& request) override;
   std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) override;
   std::optional<std::string> ChooseFolder(const std::string& start) override;
+  std::optional<ChosenFile> ChooseSaveFileAndFilter(const FileDialogRequest& request) override;
 
  private:
   QWidget* parent_;

@@ -85,9 +85,20 @@ PreviewLimits LimitsFor(int32_t planeWidth, int32_t planeHeight, const PreviewLa
 
 void DrawPrintPreview(Canvas& preview, const Canvas& plane, const PreviewLayout& layout,
                       const std::string& header, const std::string& title) {
+  auto copyPlane = [&](const PixelRect& target) {
+    preview.CopyRect(target, plane, PixelRect{0, 0, plane.Width(), plane.Height()},
+                     CopyMode::Plain);
+  };
+  DrawPrintPreview(preview, plane.Width(), plane.Height(), copyPlane, layout, header, title);
+}
+
+void DrawPrintPreview(Canvas& preview, int32_t planeWidth, int32_t planeHeight,
+                      const std::function<void(const PixelRect& target)>& putPlane,
+                      const PreviewLayout& layout, const std::string& header,
+                      const std::string& title) {
   ClearImage(preview, kWhite, kBlack);
-  const PixelRect target = PlaneTarget(plane.Width(), plane.Height(), layout);
-  preview.CopyRect(target, plane, PixelRect{0, 0, plane.Width(), plane.Height()}, CopyMode::Plain);
+  const PixelRect target = PlaneTarget(planeWidth, planeHeight, layout);
+  putPlane(target);
   preview.SetFontColor(kBlack);
   preview.SetFontName(kFontPGothic);
   preview.SetFontItalic(false);

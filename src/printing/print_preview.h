@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "render/canvas.h"
@@ -64,3 +65,10 @@ PreviewLimits LimitsFor(int32_t planeWidth, int32_t planeHeight, const PreviewLa
 // header or title draws nothing.
 void DrawPrintPreview(Canvas& preview, const Canvas& plane, const PreviewLayout& layout,
                       const std::string& header, const std::string& title);
+
+// The same page with the plane put by putPlane into its target rectangle of the preview: a page
+// drawn finer than the screen's preview draws the plane afresh there instead of enlarging it.
+void DrawPrintPreview(Canvas& preview, int32_t planeWidth, int32_t planeHeight,
+                      const std::function<void(const PixelRect& target)>& putPlane,
+                      const PreviewLayout& layout, const std::string& header,
+                      const std::string& title);

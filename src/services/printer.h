@@ -26,6 +26,8 @@ class Printer {
   // One print job of one page: the picture stretched into the target rectangle, whose origin is
   // the printable area's top-left corner. False when the job could not be done.
   virtual bool PrintImage(const Canvas& picture, const PixelRect& target) = 0;
+  // Dots per inch of the page, 0 when not known: pictures are drawn fine enough for it.
+  virtual int32_t Resolution() const { return 0; }
   // While jobs are handed over the program shows itself busy.
   virtual void SetBusy(bool busy) = 0;
 };

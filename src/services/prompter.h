@@ -20,6 +20,13 @@ struct FileDialogRequest {
   friend bool operator==(const FileDialogRequest&, const FileDialogRequest&) = default;
 };
 
+// A file chosen in a save dialog and the filter in force when it was chosen: 0 for the first
+// pair of the request's filter, -1 when not known.
+struct ChosenFile {
+  std::string path;
+  int32_t filter = -1;
+};
+
 class Prompter {
  public:
   virtual ~Prompter() = default;
@@ -38,5 +45,13 @@ class Prompter {
   // names it, or nothing when cancelled. A prompter without it answers as if cancelled.
   virtual std::optional<std::string> ChooseFolder(const std::string& /*start*/) {
     return std::nullopt;
+  }
+
+  // The save dialog where the filter chosen matters; without its own dialog the filter is not
+  // known.
+  virtual std::optional<ChosenFile> ChooseSaveFileAndFilter(const FileDialogRequest& request) {
+    std::optional<std::string> path = ChooseSaveFile(request);
+    if (!path) return std::nullopt;
+    return ChosenFile{std::move(*path), -1};
   }
 };

@@ -92,6 +92,10 @@ void TfrmMain::FormCreate() {
   imgCood->setObjectName("imgCood");
   planeCanvas.Resize(layout_.imgCood.width, layout_.imgCood.height);
   imgCood->SetCanvas(&planeCanvas);
+  // On a dense screen or at a display scale the plane is drawn at the device's pixels.
+  imgCood->SetRedraw([this](Canvas& target) {
+    if (editor_) editor_->Display().DrawPicture(target, true);
+  });
   imgCood->setGeometry(layout_.imgCood.left, layout_.imgCood.top, layout_.imgCood.width,
                        layout_.imgCood.height);
   imgCood->setCursor(cursors_[5]);

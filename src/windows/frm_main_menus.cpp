@@ -10,7 +10,9 @@
 #include <QSpinBox>
 #include <optional>
 
+#include "editor/figure_save.h"
 #include "platform/form_setup.h"
+#include "platform/qt_figure_encoder.h"
 #include "platform/qt_text.h"
 #include "storage/help_file.h"
 #include "windows/frm_main.h"
@@ -60,6 +62,10 @@ void TfrmMain::CreateMenus() {
   // The copy stands with printing, as the plane's other way out of the program; in the edit
   // menu its accelerator would be that of 訂正(&C).
   item(mnuFile, "mnuClipBoard", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)", [&list] { list.CopyPlane(); });
+  item(mnuFile, "mnuSaveFigure", "図を保存(&G)", [this] {
+    QtFigureEncoder encoder;
+    SaveFigure(editor_->Display(), editor_->State(), prompter(), encoder);
+  });
   mnuFile->addSeparator();
   keyed(mnuFile, "mnuEnd", "終了(&X)", {QKeyCombination(ctrl, Qt::Key_Q)}, [this] { close(); });
 

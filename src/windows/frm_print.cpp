@@ -15,6 +15,7 @@
 #include "platform/image_view.h"
 #include "platform/qt_printer.h"
 #include "platform/qt_text.h"
+#include "render/scaled_canvas.h"
 
 namespace {
 
@@ -104,16 +105,19 @@ TfrmPrint::TfrmPrint(QWidget* parent, const Clock& clock, Prompter& prompter, Pr
 
 TfrmPrint::~TfrmPrint() = default;
 
-int TfrmPrint::Execute(const Canvas& plane, const std::string& fileName,
-                       const QRect& mainGeometry) {
-  FormShow(plane, fileName, mainGeometry);
-  return exec();
+int TfrmPrint::Execute(const Canvas& plane, const std::string& fileName, const QRect& mainGeometry,
+                       PlaneDrawer drawPlane) {
+  FormShow(plane, fileName, mainGeometry, std::move(drawPlane));
+  const int result = exec();
+  finePage_.reset();  // tens of megabytes, kept only while the window is open
+  return result;
 }
 
 void TfrmPrint::FormShow(const Canvas& plane, const std::string& fileName,
-                         const QRect& mainGeometry) {
+                         const QRect& mainGeometry, PlaneDrawer drawPlane) {
   setGeometry(mainGeometry);
   plane_ = &plane;
+  drawPlane_ = std::move(drawPlane);
   settingUp_ = true;
   edtTitle->setText(QString::fromUtf8("Kelvado 反比例（中学版）"));
   edtFile->setText(ToQString(PrintHeaderText(fileName, clock_.Now())));
@@ -139,7 +143,35 @@ bool TfrmPrint::PrintSetup() {
 }
 
 void TfrmPrint::btnPrintClick() {
-  if (Session().PrintClick(previewCanvas)) ShowPageSize();
+  PrintWindowPage page(*this);
+  if (Session().PrintClick(page)) ShowPageSize();
+}
+
+const Canvas& TfrmPrint::PageAt(int32_t factor) {
+  if (factor <= 1 || plane_ == nullptr || !drawPlane_) return previewCanvas;
+  if (!finePage_) finePage_ = std::make_unique<QtCanvas>(1, 1);
+  DrawFinePage(*finePage_, factor, *plane_, drawPlane_, Layout(), FromQString(edtFile->text()),
+               FromQString(edtTitle->text()));
+  return *finePage_;
+}
+
+// The preview's composition on a canvas factor times larger, with the plane drawn afresh at its
+// place: lines, digits and curves come out as fine as the page's dots.
+void DrawFinePage(QtCanvas& page, int32_t factor, const Canvas& plane,
+                  const TfrmPrint::PlaneDrawer& drawPlane, const PreviewLayout& layout,
+                  const std::string& header, const std::string& title) {
+  ScaledCanvas scaled(page, factor);
+  scaled.Resize(kPreviewSize, kPreviewSize);
+  auto putPlane = [&](const PixelRect& target) {
+    const PixelRect at = scaled.Edges(target);
+    if (plane.Width() <= 0 || at.right <= at.left) return;
+    QtCanvas planeImage(1, 1);
+    ScaledCanvas fine(planeImage, static_cast<double>(at.right - at.left) / plane.Width());
+    drawPlane(fine);
+    page.CopyRect(at, planeImage, PixelRect{0, 0, planeImage.Width(), planeImage.Height()},
+                  CopyMode::Plain);
+  };
+  ::DrawPrintPreview(scaled, plane.Width(), plane.Height(), putPlane, layout, header, title);
 }
 
 Printer& TfrmPrint::ThePrinter() {

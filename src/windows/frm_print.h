@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -29,12 +30,18 @@ class TfrmPrint : public QDialog {
   TfrmPrint(QWidget* parent, const Clock& clock, Prompter& prompter, Printer* printer = nullptr);
   ~TfrmPrint() override;
 
+  // Draws the plane as shown afresh on a canvas (a scaled one for the printed page).
+  using PlaneDrawer = std::function<void(Canvas& target)>;
+
   // Shows the window modally at the main window's place, for the plane as it is now; fileName
-  // (CP932) is the shown file name the header starts with.
-  int Execute(const Canvas& plane, const std::string& fileName, const QRect& mainGeometry);
+  // (CP932) is the shown file name the header starts with. The page is printed at the printer's
+  // resolution with the plane drawn by drawPlane, or enlarged from the preview without one.
+  int Execute(const Canvas& plane, const std::string& fileName, const QRect& mainGeometry,
+              PlaneDrawer drawPlane = {});
   // What showing does before the window runs: its place, the title, the header, a scale that
   // fits the plane, the preview and the page size.
-  void FormShow(const Canvas& plane, const std::string& fileName, const QRect& mainGeometry);
+  void FormShow(const Canvas& plane, const std::string& fileName, const QRect& mainGeometry,
+                PlaneDrawer drawPlane = {});
 
   void DrawPrintPreview();
   // プリンタ設定; true when the print dialog was confirmed.
@@ -56,6 +63,9 @@ class TfrmPrint : public QDialog {
   // The picture behind imgCoodX: what is shown is what is printed.
   QtCanvas previewCanvas{kPreviewSize, kPreviewSize};
 
+  // The page as printed: the preview's layout with every pixel factor times finer.
+  const Canvas& PageAt(int32_t factor);
+
  private:
   Printer& ThePrinter();
   PrintSession& Session();
@@ -70,5 +80,25 @@ class TfrmPrint : public QDialog {
   std::unique_ptr<QtPrinter> ownPrinter_;
   std::unique_ptr<PrintSession> session_;
   const Canvas* plane_ = nullptr;
+  PlaneDrawer drawPlane_;
+  std::unique_ptr<QtCanvas> finePage_;
   bool settingUp_ = false;  // the controls are being filled: one redraw at the end
 };
+
+// The print window's page as the print session prints it.
+class PrintWindowPage : public PagePicture {
+ public:
+  explicit PrintWindowPage(TfrmPrint& window) : window_(window) {}
+  int32_t Width() const override { return window_.previewCanvas.Width(); }
+  int32_t Height() const override { return window_.previewCanvas.Height(); }
+  const Canvas& At(int32_t factor) override { return window_.PageAt(factor); }
+
+ private:
+  TfrmPrint& window_;
+};
+
+// The print window's page on page, factor times finer than the preview: the preview's layout
+// with the plane (of plane's size) drawn afresh by drawPlane.
+void DrawFinePage(QtCanvas& page, int32_t factor, const Canvas& plane,
+                  const TfrmPrint::PlaneDrawer& drawPlane, const PreviewLayout& layout,
+                  const std::string& header, const std::string& title);

@@ -114,7 +114,9 @@ void TProgram::Show(ProgramWindow window) {
     case ProgramWindow::Print:
       // The header is a text of the page, so the path goes in as Shift-JIS shows it.
       frmPrint->Execute(frmMain.planeCanvas, DisplayName(frmMain.editor().ShownFile().filePath),
-                        frmMain.geometry());
+                        frmMain.geometry(), [this](Canvas& target) {
+                          frmMain.editor().Display().DrawPicture(target, true);
+                        });
       break;
     case ProgramWindow::About:
       frmVersion->exec();

@@ -1,6 +1,7 @@
 #include "windows/frm_set_cood.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,11 +13,13 @@
 
 #include "platform/form_setup.h"
 #include "platform/qt_text.h"
+#include "settings/display_scale.h"
 
 TfrmSetCood::TfrmSetCood(QWidget* parent, const char* objectName, PlaneSettings& settings,
                          SettingsStore& store, Prompter& prompter, int32_t maxCoodSize)
     : QDialog(parent),
-      form_(settings, store, prompter, maxCoodSize, [this] { Q_EMIT PlaneChanged(); }) {
+      form_(settings, store, prompter, maxCoodSize, [this] { Q_EMIT PlaneChanged(); }),
+      store_(store) {
   SetUpForm(*this, objectName, "座標面の設定");
   setModal(false);
 }
@@ -27,6 +30,8 @@ void TfrmSetCood::setVisible(bool visible) {
     move(0, 0);
     form_.FormShow();
     ShowFields();
+    const int32_t scale = DisplayScaleOf(store_.ReadSettingInt(kDisplayScaleKey, 100));
+    cmbDisplayScale->setCurrentIndex(cmbDisplayScale->findData(scale));
   }
   QDialog::setVisible(visible);
 }
@@ -145,6 +150,17 @@ void TfrmSetCood::FormCreate() {
     form_.Test();
     ShowFields();
   });
+  cmbDisplayScale = new QComboBox(this);
+  cmbDisplayScale->setObjectName("cmbDisplayScale");
+  for (const int32_t scale : kDisplayScales) {
+    cmbDisplayScale->addItem(QString::number(scale) + " %", scale);
+  }
+  auto* scaleRow = new QHBoxLayout;
+  scaleRow->addWidget(new QLabel(U("表示の倍率"), this));
+  scaleRow->addWidget(cmbDisplayScale);
+  scaleRow->addWidget(new QLabel(U("（次回の起動から）"), this));
+  scaleRow->addStretch();
+
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(chkKeep);
   buttons->addStretch();
@@ -155,6 +171,7 @@ void TfrmSetCood::FormCreate() {
   auto* all = new QVBoxLayout(this);
   all->addLayout(grid);
   all->addLayout(checks);
+  all->addLayout(scaleRow);
   all->addLayout(buttons);
   all->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -181,7 +198,13 @@ void TfrmSetCood::ShowFields() {
 void TfrmSetCood::accept() {
   const bool close = form_.Ok();
   ShowFields();
-  if (close) QDialog::accept();
+  if (!close) return;
+  const int32_t scale = cmbDisplayScale->currentData().toInt();
+  if (scale != DisplayScaleOf(store_.ReadSettingInt(kDisplayScaleKey, 100))) {
+    store_.WriteSettingInt(kDisplayScaleKey, scale);
+    store_.SaveSettings();
+  }
+  QDialog::accept();
 }
 
 void TfrmSetCood::reject() {

@@ -8,6 +8,7 @@
 #include "settings/plane_settings_form.h"
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
@@ -48,6 +49,8 @@ class TfrmSetCood : public QDialog {
   QPushButton* btnOk = nullptr;
   QPushButton* btnCancel = nullptr;
   QPushButton* btnTest = nullptr;
+  // 表示の倍率: stored when OK closes the window, in force from the next start.
+  QComboBox* cmbDisplayScale = nullptr;
 
  Q_SIGNALS:
   // Settings passed Test: the plane they belong to is to be drawn again.
@@ -61,5 +64,6 @@ class TfrmSetCood : public QDialog {
   QCheckBox* CheckOf(CoodCheck c) const;
 
   PlaneSettingsForm form_;
+  SettingsStore& store_;
   bool created_ = false;
 };

@@ -12,6 +12,7 @@
 
 #include "model/cp932.h"
 #include "platform/qt_canvas.h"
+#include "platform/qt_clock.h"
 #include "printing/print_preview.h"
 #include "printing/print_session.h"
 #include "render/coordinate_plane.h"
@@ -19,6 +20,7 @@
 #include "support/core/scripted_prompter.h"
 #include "support/gui/pixels.h"
 #include "support/gui/qt_print.h"
+#include "windows/frm_print.h"
 
 namespace {
 
@@ -125,6 +127,60 @@ TEST(QtPrinter, PdfPageHoldsTheWholePreviewPixelForPixel) {
     }
   }
   EXPECT_GT(curvePixels, 200);
+}
+
+QString RunTool(const QString& program, const QStringList& arguments) {
+  QProcess process;
+  process.start(program, arguments);
+  EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString() << " (poppler-utils)";
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The page from the print window reaches the PDF as one lossless picture of at least 300 dots per
+// inch, the plane drawn afresh in it: a one-pixel grid line of the preview is k sharp pixels wide
+// exactly at its lattice position, k times the preview's.
+TEST(QtPrinter, PrintWindowPutsThePageOnThePdfAtThreeHundredDotsPerInch) {
+  EditorState state;
+  state.MaxCoodSize = 544;
+  QtCanvas plane(10, 10);
+  const PlaneGeometry g = DrawCood(plane, PlaneSettings{}, state);
+  QtClock clock;
+  ScriptedPrompter prompter;
+  QtPrinter printer(nullptr);
+  TfrmPrint window(nullptr, clock, prompter, &printer);
+  window.FormShow(plane, "plane.mvr", QRect(0, 0, 1000, 740),
+                  [&](Canvas& target) { DrawCood(target, PlaneSettings{}, state); });
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  const QString pdf = folder.filePath("page.pdf");
+  printer.Device().setOutputFormat(QPrinter::PdfFormat);
+  printer.Device().setOutputFileName(pdf);
+  PrintWindowPage page(window);
+  PrintSession(printer, prompter).PrintPreview(page);
+  ASSERT_TRUE(prompter.messages.empty());
+
+  // page-num type width height color comp bpc enc interp object ID x-ppi y-ppi size ratio
+  const QStringList lines = RunTool("pdfimages", {"-list", pdf}).split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 3);
+  const QStringList image = lines[2].simplified().split(' ');
+  ASSERT_GE(image.size(), 14);
+  EXPECT_NE(image[7], "jpeg");
+  EXPECT_GE(image[12].toInt(), 300);
+  EXPECT_GE(image[13].toInt(), 300);
+  const int k = image[3].toInt() / kPreviewSize;
+  ASSERT_GE(k, 2);
+
+  RunTool("pdfimages", {"-png", pdf, folder.filePath("image")});
+  const QImage fine(folder.filePath("image-000.png"));
+  ASSERT_EQ(fine.width(), k * kPreviewSize);
+  const PreviewLayout layout;
+  const PixelPoint line = g.LatticeToPixel(1, 7);  // x = 1: a thin silver line
+  const int y = (layout.top + line.y + 3) * k;
+  auto colour = [&](int x) { return FromQColor(QColor(fine.pixel(x, y))); };
+  const int left = (layout.left + line.x) * k;
+  EXPECT_EQ(colour(left - 1), kWhite);
+  for (int x = left; x < left + k; ++x) EXPECT_EQ(colour(x), kSilver) << x - left;
+  EXPECT_EQ(colour(left + k), kWhite);
 }
 
 }  // namespace

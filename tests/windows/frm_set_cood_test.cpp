@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -16,6 +17,7 @@
 #include <memory>
 
 #include "render/coordinate_plane.h"
+#include "settings/display_scale.h"
 #include "support/core/scripted_prompter.h"
 #include "support/gui/pixels.h"
 #include "support/gui/qt_print.h"
@@ -271,6 +273,18 @@ TEST_F(PlaneSettingsWindowTest, OkWithKeepStoresWhatTheNextStartShows) {
   EXPECT_FALSE(next.chkKeep->isChecked());
   EXPECT_EQ(settings.spnFontSize, 16);
   next.hide();
+}
+
+// 表示の倍率 is kept on OK, keep box or not, as the scale factor the next start applies.
+TEST_F(PlaneSettingsWindowTest, OkStoresTheDisplayScaleForTheNextStart) {
+  Open();
+  dialog().cmbDisplayScale->setCurrentIndex(dialog().cmbDisplayScale->findData(200));
+  QTest::mouseClick(dialog().btnOk, Qt::LeftButton);
+  const QString file = QSettings(QStringLiteral("Kelvado"), QStringLiteral("Mevrolin")).fileName();
+  const int32_t stored = QSettings(file, QSettings::IniFormat).value(kDisplayScaleKey).toInt();
+  EXPECT_EQ(ScaleFactorText(DisplayScaleOf(stored)), "2");
+  Open();
+  EXPECT_EQ(dialog().cmbDisplayScale->currentData().toInt(), 200);
 }
 
 TEST_F(PlaneSettingsWindowTest, PracticePlanesKeepTheSettingsOfTheStart) {

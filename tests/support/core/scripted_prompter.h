@@ -17,6 +17,7 @@ class ScriptedPrompter : public Prompter {
   std::deque<std::optional<int32_t>> colors;     // results of the next colour dialogs
   std::deque<std::optional<std::string>> files;  // results of the next file dialogs
   std::vector<FileDialogRequest> fileDialogs;    // every file dialog shown, in order
+  std::deque<int32_t> filters;  // the filter chosen in the next save dialogs; -1 when empty
 
   void Message(const std::string& text) override { messages.push_back(FromCp932(text)); }
 
@@ -44,6 +45,12 @@ class ScriptedPrompter : public Prompter {
   // Answered from files as well; the request holds the folder it starts in.
   std::optional<std::string> ChooseFolder(const std::string& start) override {
     return NextFile(FileDialogRequest{"", start, ""});
+  }
+  std::optional<ChosenFile> ChooseSaveFileAndFilter(const FileDialogRequest& request) override {
+    const int32_t filter = filters.empty() ? -1 : filters.front();
+    if (!filters.empty()) filters.pop_front();
+    const std::optional<std::string> path = NextFile(request);
+    return path ? std::optional<ChosenFile>(ChosenFile{*path, filter}) : std::nullopt;
   }
 
  private:
