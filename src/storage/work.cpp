@@ -50,12 +50,19 @@ void Work::SetSelection(const std::vector<bool>& selected) {
   }
 }
 
+void Work::Changed(bool saved) {
+  dataSaved_ = saved;
+  if (listener_) listener_();
+}
+
+void Work::MarkSaved() { Changed(true); }
+
 void Work::Reset(const std::string& titleLine) {
   curves_.clear();
   listItems_.clear();
   selected_.clear();
   buffer_.Reset(titleLine);
-  dataSaved_ = true;
+  Changed(true);
 }
 
 int32_t Work::Add(const TLineData& line, EquationForm form) {
@@ -65,7 +72,7 @@ int32_t Work::Add(const TLineData& line, EquationForm form) {
   listItems_.push_back(EquationText(line, form));
   selected_.push_back(false);
   buffer_.InsertCurve(i, line);
-  dataSaved_ = false;
+  Changed(false);
   return i;
 }
 
@@ -79,12 +86,7 @@ void Work::Store(int32_t i, const TLineData& line, EquationForm form) {
 void Work::ReplaceCurve(int32_t i, const TLineData& line, EquationForm form) {
   if (!Within(i, curves_.size())) return;
   Store(i, line, form);
-  dataSaved_ = false;
-}
-
-void Work::MoveCurve(int32_t i, const TLineData& line, EquationForm form) {
-  if (!Within(i, curves_.size())) return;
-  Store(i, line, form);
+  Changed(false);
 }
 
 int32_t Work::DeleteSelected() {
@@ -97,16 +99,18 @@ int32_t Work::DeleteSelected() {
     buffer_.DeleteCurve(i);
     ++removed;
   }
-  dataSaved_ = false;
+  Changed(false);
   return removed;
 }
 
 void Work::Restyle(int32_t i, int32_t color, int32_t width) {
   if (!Within(i, curves_.size())) return;
   TLineData& line = curves_[static_cast<std::size_t>(i)];
+  if (line.Color == color && line.LWidth == width) return;
   line.Color = color;
   line.LWidth = width;
   buffer_.ReplaceStyleLine(i, line);
+  Changed(false);
 }
 
 void Work::SetEquationForm(EquationForm form) {
@@ -116,7 +120,7 @@ void Work::SetEquationForm(EquationForm form) {
   }
 }
 
-void Work::Load(std::vector<TLineData> curves, std::vector<std::string> lines, EquationForm form) {
+void Work::Take(std::vector<TLineData> curves, std::vector<std::string> lines, EquationForm form) {
   if (curves.size() > static_cast<std::size_t>(kMaxLines)) curves.resize(kMaxLines);
   std::vector<std::string> items;
   items.reserve(curves.size());
@@ -125,11 +129,15 @@ void Work::Load(std::vector<TLineData> curves, std::vector<std::string> lines, E
   listItems_ = std::move(items);
   selected_.assign(curves_.size(), false);
   buffer_.Load(std::move(lines));
-  dataSaved_ = true;
+}
+
+void Work::Load(std::vector<TLineData> curves, std::vector<std::string> lines, EquationForm form) {
+  Take(std::move(curves), std::move(lines), form);
+  Changed(true);
 }
 
 void Work::LoadEdited(std::vector<TLineData> curves, std::vector<std::string> lines,
                       EquationForm form) {
-  Load(std::move(curves), std::move(lines), form);
-  dataSaved_ = false;
+  Take(std::move(curves), std::move(lines), form);
+  Changed(false);
 }

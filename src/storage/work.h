@@ -4,9 +4,12 @@
 // then each curve's five lines as the writer produces them, then whatever lines a larger file
 // held beyond the curves read. A curve's equation line keeps the text the curve was read or last
 // registered with: switching the equation form rebuilds the shown texts only.
+// Every operation that changes the curves, the lines or the saved flag ends in one notice to the
+// work's listener, so what must follow each change (the recovery copy) hangs on one place.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -51,13 +54,13 @@ class Work {
   // changed, when the work is full. Its lines go before any lines kept from a larger file.
   int32_t Add(const TLineData& line, EquationForm form);
   // Puts a changed curve in place of curve i: the record, its list text and its five lines.
-  // ReplaceCurve marks the work changed; MoveCurve (the arrow buttons) leaves the flag.
+  // The work counts as changed, whether the curve was redrawn or moved with the arrow buttons.
   void ReplaceCurve(int32_t i, const TLineData& line, EquationForm form);
-  void MoveCurve(int32_t i, const TLineData& line, EquationForm form);
   // Removes the selected curves with their lines, keeping the others in order; returns how
   // many went. The work counts as changed even when nothing was selected.
   int32_t DeleteSelected();
-  // Colour and width of curve i: only the curve's first line is rewritten.
+  // Colour and width of curve i: only the curve's first line is rewritten. A new colour or
+  // width counts as a change; the same ones again do not.
   void Restyle(int32_t i, int32_t color, int32_t width);
   // Every curve's equation text and list text in the form; the document lines keep theirs.
   void SetEquationForm(EquationForm form);
@@ -66,17 +69,24 @@ class Work {
   void Load(std::vector<TLineData> curves, std::vector<std::string> lines, EquationForm form);
   // The same for lines the user edited in the unit contents view: the work counts as changed.
   void LoadEdited(std::vector<TLineData> curves, std::vector<std::string> lines, EquationForm form);
-  void MarkSaved() { dataSaved_ = true; }
+  void MarkSaved();
+
+  // Called after every operation that changed the curves, the lines or the saved flag.
+  void SetChangeListener(std::function<void()> listener) { listener_ = std::move(listener); }
 
   // The writer's access to the lines: it puts the title in line 1 when it saves.
   DocumentBuffer& BufferForSave() { return buffer_; }
 
  private:
   void Store(int32_t i, const TLineData& line, EquationForm form);
+  void Take(std::vector<TLineData> curves, std::vector<std::string> lines, EquationForm form);
+  // The one place a change of the work ends: the flag, then the listener.
+  void Changed(bool saved);
 
   std::vector<TLineData> curves_;
   std::vector<std::string> listItems_;
   std::vector<bool> selected_;
   DocumentBuffer buffer_;
   bool dataSaved_ = true;
+  std::function<void()> listener_;
 };

@@ -109,14 +109,24 @@ INSTANTIATE_TEST_SUITE_P(
                                {1, 4, 3},
                                {"y = 1/x", "y = 8/x", "y = 3/x"},
                                false},
-                      WorkCase{"MoveLeavesTheSavedFlag",
+                      WorkCase{"MoveCountsAsAChange",
                                [](Work& w) {
                                  w.MarkSaved();
-                                 w.MoveCurve(2, Curve(3, 2), EquationForm::Standard);
+                                 w.ReplaceCurve(2, Curve(3, 2), EquationForm::Standard);
                                },
                                {1, 2, 3},
                                {"y = 1/x", "y = 2/x", "y = 6/x"},
-                               true},
+                               false},
+                      WorkCase{"RestyleCountsAsAChangeOnlyWhenSomethingDiffers",
+                               [](Work& w) {
+                                 w.MarkSaved();
+                                 w.Restyle(1, w.Curve(1).Color, w.Curve(1).LWidth);
+                                 EXPECT_TRUE(w.DataSaved());
+                                 w.Restyle(1, w.Curve(1).Color, 3);
+                               },
+                               {1, 2, 3},
+                               kThree,
+                               false},
                       WorkCase{"FormSwitchLeavesTheStoredEquationLines",
                                [](Work& w) { w.SetEquationForm(EquationForm::General); },
                                {1, 2, 3},
