@@ -422,8 +422,12 @@ TEST_P(SaveAsNameTest, SavesUnderTheNameTheFileNameRuleGives) {
   EXPECT_EQ(state().CurFileName, library + c.saved);
   EXPECT_EQ(editor.ShownFile().filePath, library + c.saved);
   EXPECT_EQ(ReadUnitTitle(library + c.saved), ToCp932("単元"));
-  // Save as alone leaves the work without a file of its own in the user's eyes.
-  EXPECT_TRUE(state().NewFileFlag);
+  // The saved work has a file of its own: the next overwrite writes it without a dialog.
+  EXPECT_FALSE(state().NewFileFlag);
+  Draw(2);
+  files().OverWrite();
+  EXPECT_EQ(windows.unitNameAsked.size(), 1u);
+  EXPECT_EQ(TempFolder::Read(library + c.saved), JoinTextLines(work().Buffer().Lines()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SaveAsNameTest,
