@@ -122,7 +122,8 @@ bool ReadFirstLine(const std::string& path, std::string& line, std::size_t maxBy
   return true;
 }
 
-bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, int* error) {
+bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, int* error,
+                           bool* unconfirmed) {
   namespace fs = std::filesystem;
   // Every refusal says why, in the platform's error codes, for the message that follows it.
   const auto fail = [error](int code) {
@@ -167,15 +168,13 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, in
     ::unlink(temp.c_str());
     return fail(reason);
   }
-  // Make the rename itself durable. A folder that cannot be opened or synced by this file system
-  // (EINVAL) is taken as it is; a failing disk (EIO) makes the save doubtful, and it is reported.
+  // The new file is in place: from here on the save has happened, whatever follows. Making the
+  // rename durable is asked for; a folder this file system cannot sync (EINVAL) is taken as it
+  // is, and a failing disk (EIO) only leaves the save unconfirmed.
   const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir >= 0) {
-    const bool synced = ::fsync(dir) == 0 || errno == EINVAL;
-    const int reason = errno;
-    ::close(dir);
-    return synced || fail(reason);
-  }
+  const bool synced = dir >= 0 && (::fsync(dir) == 0 || errno == EINVAL);
+  if (dir >= 0) ::close(dir);
+  if (!synced && dir >= 0 && unconfirmed != nullptr) *unconfirmed = true;
   return true;
 }
 

@@ -45,7 +45,11 @@ void ReportParseFailure(const WorkFileParse& parse, const std::string& name, Pro
 
 }  // namespace
 
-std::string DisplayName(const std::string& path) { return ToCp932(path); }
+std::string DisplayName(const std::string& path) {
+  // A name that is no UTF-8 (a file a Windows archive brought along) is already Shift-JIS: it is
+  // shown as it stands, as the caption and the unit windows read it.
+  return IsUtf8(path) ? ToCp932(path) : path;
+}
 
 std::string CheckFileName(const std::string& name, Prompter& prompter) {
   if (name.empty()) {
@@ -175,8 +179,10 @@ bool SaveLineFile(const std::string& title, const std::string& name, DocumentBuf
   const std::string bytes = JoinTextLines(lines);
   std::vector<std::string> readBack;
   int error = 0;
+  bool unconfirmed = false;
   if (SplitTextLines(bytes, readBack) && readBack == lines &&
-      ReplaceFileAtomically(name, bytes, &error)) {
+      ReplaceFileAtomically(name, bytes, &error, &unconfirmed)) {
+    if (unconfirmed) prompter.Message(DisplayName(name) + Msg().SaveUnconfirmedTail);
     return true;
   }
   if (hadTitleLine) {
