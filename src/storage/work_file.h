@@ -20,7 +20,8 @@
 // The name a work gets when none is given.
 inline constexpr const char* kDefaultWorkFileName = "Mevrolin.mvr";
 
-// A path as messages show it: CP932, with "?" for characters that have none.
+// A path as messages show it, in CP932: a UTF-8 name converted ("?" for characters that have
+// none), a name that is no UTF-8 taken as the Shift-JIS it is.
 std::string DisplayName(const std::string& path);
 
 // An empty name becomes "Mevrolin.mvr" (with a message); a file name without an extension gets
