@@ -122,8 +122,10 @@ bool ReadFirstLine(const std::string& path, std::string& line, std::size_t maxBy
   return true;
 }
 
-bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, int* error,
-                           bool* unconfirmed) {
+namespace {
+
+bool Replace(const std::string& path, const std::string& bytes, bool flush, int* error,
+             bool* unconfirmed) {
   namespace fs = std::filesystem;
   // Every refusal says why, in the platform's error codes, for the message that follows it.
   const auto fail = [error](int code) {
@@ -161,7 +163,7 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, in
   const bool grouped =
       !replacing || ::fchown(fd.get(), static_cast<uid_t>(-1), old.st_gid) == 0 || errno == EPERM;
   const bool written = grouped && ::fchmod(fd.get(), mode) == 0 && WriteAll(fd.get(), bytes) &&
-                       ::fsync(fd.get()) == 0 && fd.Close();
+                       (!flush || ::fsync(fd.get()) == 0) && fd.Close();
   if (!written || ::rename(temp.c_str(), target.c_str()) != 0) {
     const int reason = errno;
     fd.Close();
@@ -171,11 +173,23 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, in
   // The new file is in place: from here on the save has happened, whatever follows. Making the
   // rename durable is asked for; a folder this file system cannot sync (EINVAL) is taken as it
   // is, and a failing disk (EIO) only leaves the save unconfirmed.
+  if (!flush) return true;
   const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   const bool synced = dir >= 0 && (::fsync(dir) == 0 || errno == EINVAL);
   if (dir >= 0) ::close(dir);
   if (!synced && dir >= 0 && unconfirmed != nullptr) *unconfirmed = true;
   return true;
+}
+
+}  // namespace
+
+bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, int* error,
+                           bool* unconfirmed) {
+  return Replace(path, bytes, true, error, unconfirmed);
+}
+
+bool ReplaceFileUnflushed(const std::string& path, const std::string& bytes) {
+  return Replace(path, bytes, false, nullptr, nullptr);
 }
 
 bool PathTaken(const std::string& path) {

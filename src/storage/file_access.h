@@ -30,6 +30,11 @@ bool ReadFirstLine(const std::string& path, std::string& line,
 bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, int* error = nullptr,
                            bool* unconfirmed = nullptr);
 
+// The same replacement without waiting for the disk: a crash of the program still leaves the
+// old bytes or the new ones, and only a power cut can lose the last replacement. For copies
+// written at every change, where waiting for the disk each time would be felt.
+bool ReplaceFileUnflushed(const std::string& path, const std::string& bytes);
+
 // Reads an open file from where it stands until maxBytes or its end; false on a read error.
 bool ReadFromDescriptor(int fd, std::size_t maxBytes, std::string& out);
 

@@ -16,6 +16,7 @@
 #include "app/frm_help.h"
 #include "app/frm_program.h"
 #include "support/core/scripted_prompter.h"
+#include "support/core/temp_folder.h"
 #include "support/gui/pixels.h"
 #include "support/gui/plane_click.h"
 #include "support/gui/qt_print.h"
@@ -486,6 +487,74 @@ TEST_F(MainWindowTest, TheDraggedCurveShowsOnScreenAtEveryStep) {
   const QImage shown = plane->grab().toImage().convertToFormat(QImage::Format_RGB32);
   EXPECT_EQ(shown, main().planeCanvas.Image());
   QTest::mouseRelease(plane, Qt::RightButton, {}, at(1, 1));
+}
+
+}  // namespace
+
+namespace {
+
+// Moving the selected curve with the arrow buttons, recolouring and restyling it are changes:
+// New then asks before it discards them.
+TEST_F(MainWindowTest, EveryEditOfACurveMakesNewAskBeforeDiscardingIt) {
+  TempFolder folder;
+  TempFolder::Write(folder / "one.mvr", "t\r\n255,16\r\ny = 6/x\r\n2,3\r\n0,0\r\n-99,99\r\n");
+  const std::vector<std::function<void()>> edits = {
+      [&] { QTest::mouseClick(main().btnUp, Qt::LeftButton); },
+      [&] { QTest::mouseClick(main().btnRight, Qt::LeftButton); },
+      [&] { main().findChild<QAction*>("W2")->trigger(); },
+      [&] {
+        prompter.colors = {0x00FF00};
+        main().findChild<QAction*>("mnuChangeColor")->trigger();
+      }};
+  for (std::size_t k = 0; k < edits.size(); ++k) {
+    prompter.answers = {Answer::No};
+    prompter.files = {folder / "one.mvr"};
+    main().findChild<QAction*>("mnuOpenFile")->trigger();
+    ASSERT_TRUE(main().editor().OpenWork().DataSaved());
+    const QRect row = main().lstShiki->visualItemRect(main().lstShiki->item(0));
+    QTest::mouseClick(main().lstShiki->viewport(), Qt::LeftButton, {}, row.center());
+    edits[k]();
+    prompter.messages.clear();
+    prompter.answers = {Answer::No};
+    main().findChild<QAction*>("mnuNewFile")->trigger();
+    EXPECT_EQ(prompter.messages, std::vector<std::string>{"現在のデータを保存しますか"}) << k;
+  }
+}
+
+// Closing asks nothing, yet the curves come back: the next start in the folder asks once; yes
+// gives the work back unsaved under its name, no removes the copy for good.
+TEST(RecoveryAtStart, ClosedUnsavedCurvesAreOfferedOnceAtTheNextStart) {
+  TempFolder folder;
+  const std::string dir = folder.Path().string() + "/";
+  const std::string question = "前回保存されなかった作品があります。復元しますか？";
+  const auto start = [&](ScriptedPrompter& prompter, const std::function<void(TProgram&)>& use) {
+    TProgram program(&prompter);
+    program.frmMain.editor().SetProgramFolder(dir, dir, false);
+    program.frmMain.show();
+    (void)QTest::qWaitForWindowExposed(&program.frmMain);
+    program.frmMain.editor().StartRecoveryCopy();
+    use(program);
+    program.frmMain.close();
+  };
+  ScriptedPrompter drawing, yes, no, last;
+  start(drawing, [](TProgram& p) {
+    ClickLatticePoint(p.frmMain, 2, 3);
+    ClickLatticePoint(p.frmMain, -1, 4);
+  });
+  EXPECT_TRUE(drawing.messages.empty());
+  yes.answers = {Answer::Yes};
+  start(yes, [](TProgram& p) {
+    EXPECT_EQ(p.frmMain.editor().OpenWork().Count(), 2);
+    EXPECT_FALSE(p.frmMain.editor().OpenWork().DataSaved());
+    EXPECT_EQ(p.frmMain.windowTitle(),
+              QString::fromUtf8("Kelvado 反比例（中学版） - Mevrolin.mvr"));
+  });
+  no.answers = {Answer::No};
+  start(no, [](TProgram& p) { EXPECT_EQ(p.frmMain.editor().OpenWork().Count(), 0); });
+  start(last, [](TProgram&) {});
+  EXPECT_EQ(yes.messages, std::vector<std::string>{question});
+  EXPECT_EQ(no.messages, std::vector<std::string>{question});
+  EXPECT_TRUE(last.messages.empty());
 }
 
 }  // namespace
