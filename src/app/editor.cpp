@@ -169,6 +169,8 @@ void Editor::PracticeCommand() {
 }
 
 bool Editor::TakeUnitContents(const std::string& text) {
+  const std::string titleLine =
+      work_.Buffer().Lines().empty() ? std::string() : work_.Buffer().Lines().front();
   switch (LoadEditedText(text, shown_.filePath, state_.Options.Form(), services_.prompter, work_)) {
     case EditedText::Unchanged:
       return true;
@@ -182,6 +184,11 @@ bool Editor::TakeUnitContents(const std::string& text) {
   display_.ClearPanels();
   view_.ListChanged();
   display_.DispAllLine();
+  // An edited first line is the work's new unit title: the next save writes it, not the old one.
+  if (work_.Buffer().Lines().front() != titleLine) {
+    state_.CurTitle = work_.Buffer().Lines().front();
+    shown_.title = state_.CurTitle;
+  }
   DispFileInfo(shown_.title, shown_.filePath, work_.Count());
   return true;
 }

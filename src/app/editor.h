@@ -66,8 +66,8 @@ class Editor {
   void StartRecoveryCopy();
 
   // The unit contents view closed with its text (CP932) edited: valid text becomes the work,
-  // unsaved; text the editor's reader refuses is reported and changes nothing. False when
-  // refused.
+  // unsaved, and an edited first line its unit title; text the editor's reader refuses is
+  // reported and changes nothing. False when refused.
   bool TakeUnitContents(const std::string& text);
 
  private:

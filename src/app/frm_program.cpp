@@ -91,14 +91,18 @@ void TProgram::Show(ProgramWindow window) {
       frmSetCood.raise();
       frmSetCood.activateWindow();
       break;
-    case ProgramWindow::UnitContents:
+    case ProgramWindow::UnitContents: {
       frmTangen->ShowLines(frmMain.editor().OpenWork().Buffer().Lines());
-      frmTangen->exec();
-      // What the user typed into the lines becomes the work, or is refused as a whole.
-      if (const std::optional<std::string> text = frmTangen->EditedText()) {
-        frmMain.editor().TakeUnitContents(*text);
+      // What the user typed into the lines becomes the work. Text that is refused is not lost:
+      // the window comes back holding it, to be mended; closing it then with Esc or its close
+      // box is the way to give the typing up.
+      for (bool refused = false;; refused = true) {
+        if (frmTangen->exec() == QDialog::Rejected && refused) break;
+        const std::optional<std::string> text = frmTangen->EditedText();
+        if (!text || frmMain.editor().TakeUnitContents(*text)) break;
       }
       break;
+    }
     case ProgramWindow::Records:
       frmKiroku->exec();
       break;

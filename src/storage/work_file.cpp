@@ -106,6 +106,34 @@ std::optional<WorkFileParse> ReadWorkFile(const std::string& name, Prompter& pro
 
 }  // namespace
 
+namespace {
+
+// A curve whose point the user changed describes another function: its stored equation follows,
+// unless the user wrote that line as well. A curve the user added gets one when what was typed
+// is neither form of its own equation.
+void RenewEquations(const Work& work, EquationForm form, WorkFileParse& parse) {
+  const std::vector<std::string>& before = work.Buffer().Lines();
+  for (std::size_t i = 0; i < parse.curves.size(); ++i) {
+    TLineData& line = parse.curves[i];
+    const std::size_t equationLine = 5 * i + 2;
+    const auto k = static_cast<int32_t>(i);
+    bool stale = false;
+    if (k < work.Count() && equationLine < before.size()) {
+      stale = EquationText(work.Curve(k), EquationForm::Standard) !=
+                  EquationText(line, EquationForm::Standard) &&
+              parse.lines[equationLine] == before[equationLine];
+    } else {
+      stale = line.Shiki != EquationText(line, EquationForm::Standard) &&
+              line.Shiki != EquationText(line, EquationForm::General);
+    }
+    if (!stale) continue;
+    line.Shiki = EquationText(line, form);
+    parse.lines[equationLine] = line.Shiki;
+  }
+}
+
+}  // namespace
+
 int32_t LoadLineFile(const std::string& name, EquationForm form, Prompter& prompter, Work& work,
                      std::string* readName) {
   std::optional<WorkFileParse> parse = ReadWorkFile(name, prompter, &ParseWorkLines, readName);
@@ -125,15 +153,22 @@ EditedText LoadEditedText(const std::string& text, const std::string& name, Equa
   }
   if (lines == work.Buffer().Lines()) return EditedText::Unchanged;
   WorkFileParse parse = ParseWorkLines(std::move(lines));
-  if (parse.error == WorkFileError::NoCurves) {
-    // A title alone: the user took every curve out.
-    work.LoadEdited({}, std::move(parse.lines), form);
-    return EditedText::Taken;
+  if (parse.error == WorkFileError::BadNumber) {
+    // The text came from the memo, not from the file: its line is named there.
+    prompter.Message(Msg().MemoLineHead + std::to_string(parse.failedLine) + Msg().BadNumberTail);
+    return EditedText::Refused;
   }
-  if (parse.error != WorkFileError::None) {
+  if (parse.error != WorkFileError::None && parse.error != WorkFileError::NoCurves) {
     ReportParseFailure(parse, name, prompter);
     return EditedText::Refused;
   }
+  // The first line is the unit title: an empty one would be written as no title at all.
+  if (parse.lines.empty() || parse.lines.front().empty()) {
+    prompter.Message(Msg().EnterUnitName);
+    return EditedText::Refused;
+  }
+  RenewEquations(work, form, parse);
+  // A title alone is taken too: the user took every curve out.
   work.LoadEdited(std::move(parse.curves), std::move(parse.lines), form);
   return EditedText::Taken;
 }
