@@ -17,6 +17,7 @@
 #include "app/frm_program.h"
 #include "support/core/scripted_prompter.h"
 #include "support/core/temp_folder.h"
+#include "support/gui/modal.h"
 #include "support/gui/pixels.h"
 #include "support/gui/plane_click.h"
 #include "support/gui/qt_print.h"
@@ -319,7 +320,7 @@ TEST_F(MainWindowTest, F1InAWindowShowsThatWindowsTopic) {
   program.frmSettei->show();
   pressF1(&*program.frmSettei);
   EXPECT_TRUE(program.frmHelp->isVisible());
-  EXPECT_TRUE(program.frmHelp->windowTitle().endsWith(QString::fromUtf8("設定メニュー")));
+  EXPECT_TRUE(program.frmHelp->windowTitle().endsWith(QString::fromUtf8("線の種類")));
   pressF1(main().lstShiki);
   EXPECT_TRUE(program.frmHelp->windowTitle().endsWith(QString::fromUtf8("グラフの一覧")));
   pressF1(main().mnuRun);
@@ -399,7 +400,7 @@ TEST_F(MainWindowTest, F1FromTheKeyboardShowsTheTopicOfTheFocusedControlOrMenuIt
   QApplication::setActiveWindow(&*program.frmTangen);
   program.frmTangen->memFile->setFocus();
   QTest::keyClick(program.frmTangen->windowHandle(), Qt::Key_F1);
-  EXPECT_TRUE(program.frmHelp->windowTitle().endsWith(QString::fromUtf8("表示メニュー")))
+  EXPECT_TRUE(program.frmHelp->windowTitle().endsWith(QString::fromUtf8("単元の内容")))
       << program.frmHelp->windowTitle().toStdString();
   program.frmTangen->hide();
 }
@@ -555,6 +556,27 @@ TEST(RecoveryAtStart, ClosedUnsavedCurvesAreOfferedOnceAtTheNextStart) {
   EXPECT_EQ(yes.messages, std::vector<std::string>{question});
   EXPECT_EQ(no.messages, std::vector<std::string>{question});
   EXPECT_TRUE(last.messages.empty());
+}
+
+// F1 in a modal window opens its own topic above it: the help takes Esc and closes, and the
+// window is still there, as it was. The contents' topic numbers are links.
+TEST_F(MainWindowTest, HelpOverAModalWindowClosesWithEscBackToThatWindow) {
+  main().editor().SetProgramFolder(main().editor().State().ProgDir, MEVROLIN_SOURCE_DIR "/", false);
+  ModalScript script;
+  script.Then("frmKiroku", [](QWidget* w) { QTest::keyClick(w, Qt::Key_F1); })
+      .Then("frmHelp",
+            [&](QWidget* w) {
+              EXPECT_TRUE(w->windowTitle().endsWith(QString::fromUtf8("練習の記録")));
+              QTest::keyClick(w, Qt::Key_Escape);
+            })
+      .Then("frmKiroku", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
+  script.Start();
+  program.Show(ProgramWindow::Records);
+  EXPECT_TRUE(script.Done());
+  main().findChild<QAction*>("mnuShowHelp")->trigger();
+  EXPECT_TRUE(program.frmHelp->text->toHtml().contains("href=\"#314\""));
+  program.frmHelp->text->anchorClicked(QUrl("#314"));
+  EXPECT_TRUE(program.frmHelp->windowTitle().endsWith(QString::fromUtf8("練習の記録")));
 }
 
 }  // namespace
