@@ -113,6 +113,7 @@ class TfrmMain : public QMainWindow, public EditorView {
   QMenu* pumShiki = nullptr;
   QAction* mnuHandle = nullptr;
   QAction* mnuTensen = nullptr;
+  QAction* mnuNidan = nullptr;
   bool FuncLocked = false;
 
   // Menu and tool-button handlers.
