@@ -30,6 +30,7 @@ inline constexpr int32_t kHelpSettei = 320;
 inline constexpr int32_t kHelpSetCood = 322;
 inline constexpr int32_t kHelpPrint = 330;
 inline constexpr int32_t kHelpVersion = 340;
+inline constexpr int32_t kHelpSaveDialog = 1214;
 
 struct HelpTopic {
   std::string title;  // CP932

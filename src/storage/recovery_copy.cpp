@@ -81,13 +81,21 @@ bool RecoveryCopy::Open(const std::string& folderPath) {
   return true;
 }
 
-std::optional<RecoveredWork> RecoveryCopy::Left() const {
-  std::string bytes;
+std::string RecoveryCopyBytes(const Work& work, const std::string& title,
+                              const std::string& fileName, bool hasOwnFile) {
+  const std::vector<std::string>& workLines = work.Buffer().Lines();
   std::vector<std::string> lines;
-  if (current_ < 0 || ReadWholeFile(Path(), bytes) != ReadStatus::Ok ||
-      !SplitTextLines(bytes, lines) || lines.size() < 3) {
-    return std::nullopt;
-  }
+  lines.reserve(workLines.size() + 2);
+  lines.push_back(hasOwnFile ? "1" : "0");
+  lines.push_back(OneLine(fileName));
+  lines.push_back(OneLine(title));
+  if (!workLines.empty()) lines.insert(lines.end(), workLines.begin() + 1, workLines.end());
+  return JoinTextLines(lines);
+}
+
+std::optional<RecoveredWork> ParseRecoveryCopy(std::string_view bytes) {
+  std::vector<std::string> lines;
+  if (!SplitTextLines(bytes, lines) || lines.size() < 3) return std::nullopt;
   RecoveredWork left;
   left.hasOwnFile = lines[0] == "1";
   left.fileName = lines[1];
@@ -100,6 +108,12 @@ std::optional<RecoveredWork> RecoveryCopy::Left() const {
   return left;
 }
 
+std::optional<RecoveredWork> RecoveryCopy::Left() const {
+  std::string bytes;
+  if (current_ < 0 || ReadWholeFile(Path(), bytes) != ReadStatus::Ok) return std::nullopt;
+  return ParseRecoveryCopy(bytes);
+}
+
 void RecoveryCopy::Keep(const Work& work, const std::string& title, const std::string& fileName,
                         bool hasOwnFile) {
   if (lock_ < 0) return;
@@ -107,18 +121,13 @@ void RecoveryCopy::Keep(const Work& work, const std::string& title, const std::s
     Discard();
     return;
   }
-  const std::vector<std::string>& workLines = work.Buffer().Lines();
-  std::vector<std::string> lines;
-  lines.reserve(workLines.size() + 2);
-  lines.push_back(hasOwnFile ? "1" : "0");
-  lines.push_back(OneLine(fileName));
-  lines.push_back(OneLine(title));
-  if (!workLines.empty()) lines.insert(lines.end(), workLines.begin() + 1, workLines.end());
   // Written in full under a temporary name and renamed into place, as a save is, so a crash
   // leaves the copy of this change or of the one before; only the wait for the disk is left out,
   // which would be felt at every click.
   const int next = current_ == 0 ? 1 : 0;
-  if (!ReplaceFileUnflushed(paths_[next], JoinTextLines(lines))) return;
+  if (!ReplaceFileUnflushed(paths_[next], RecoveryCopyBytes(work, title, fileName, hasOwnFile))) {
+    return;
+  }
   if (current_ >= 0) ::unlink(paths_[current_].c_str());
   current_ = next;
 }

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/line_data.h"
@@ -20,6 +21,13 @@ struct RecoveredWork {
   std::vector<TLineData> curves;
   std::vector<std::string> lines;
 };
+
+// The copy's bytes: a line telling whether the file was the work's own ("1" or "0"), the file
+// name, the title, then the work's lines after its title line.
+std::string RecoveryCopyBytes(const Work& work, const std::string& title,
+                              const std::string& fileName, bool hasOwnFile);
+// Reads such bytes back; nothing unless they hold at least one curve under the editor's rules.
+std::optional<RecoveredWork> ParseRecoveryCopy(std::string_view bytes);
 
 class RecoveryCopy {
  public:

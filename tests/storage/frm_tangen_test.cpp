@@ -88,11 +88,10 @@ TEST_F(UnitContentsWindowTest, RefusedTextComesBackInTheWindowUntilGivenUp) {
   ModalScript script;
   script
       .Then("frmTangen",
-            [](QWidget* w) {
-              auto* memo = w->findChild<QPlainTextEdit*>("memFile");
-              memo->moveCursor(QTextCursor::End);
-              QTest::keyClick(memo, Qt::Key_Return);
-              TypeText(memo, "x");
+            [&](QWidget* w) {
+              view().memFile->moveCursor(QTextCursor::End);
+              QTest::keyClick(view().memFile, Qt::Key_Return);
+              TypeText(view().memFile, "x");
               w->findChild<QPushButton*>("btnReturn")->click();
             })
       .Then("frmTangen", [](QWidget* w) {
@@ -105,6 +104,8 @@ TEST_F(UnitContentsWindowTest, RefusedTextComesBackInTheWindowUntilGivenUp) {
   EXPECT_EQ(prompter.messages, std::vector<std::string>{"データの構造が違います。"});
   EXPECT_EQ(work().Buffer().Lines(), before);
   EXPECT_TRUE(work().DataSaved());
+  // Shown again, the memo holds the work's lines, not the refused text.
+  EditAndReturn([](QPlainTextEdit& memo) { EXPECT_FALSE(memo.toPlainText().endsWith("x")); });
 }
 
 }  // namespace

@@ -581,12 +581,9 @@ INSTANTIATE_TEST_SUITE_P(Names, NativeNameTest,
 
 TEST(NativeNameTest, MessagesShowTheNameAsFarAsShiftJisCan) {
   // On disk, then in the message: a UTF-8 name converted, a Shift-JIS name read as Shift-JIS.
-  const std::pair<std::string, std::string> kNames[] = {
-      {"café.mvr", "caf?.mvr"},
-      {"作品.mvr", "作品.mvr"},
-      {ToCp932("作品.mvr"), "作品.mvr"},
-  };
-  for (const auto& [name, shown] : kNames) {
+  for (const auto& [name, shown] : {std::pair<std::string, std::string>{"café.mvr", "caf?.mvr"},
+                                    {"作品.mvr", "作品.mvr"},
+                                    {ToCp932("作品.mvr"), "作品.mvr"}}) {
     TempFolder folder;
     ScriptedPrompter prompter;
     Work work;

@@ -117,16 +117,6 @@ INSTANTIATE_TEST_SUITE_P(
                                {1, 2, 3},
                                {"y = 1/x", "y = 2/x", "y = 6/x"},
                                false},
-                      WorkCase{"RestyleCountsAsAChangeOnlyWhenSomethingDiffers",
-                               [](Work& w) {
-                                 w.MarkSaved();
-                                 w.Restyle(1, w.Curve(1).Color, w.Curve(1).LWidth);
-                                 EXPECT_TRUE(w.DataSaved());
-                                 w.Restyle(1, w.Curve(1).Color, 3);
-                               },
-                               {1, 2, 3},
-                               kThree,
-                               false},
                       WorkCase{"FormSwitchLeavesTheStoredEquationLines",
                                [](Work& w) { w.SetEquationForm(EquationForm::General); },
                                {1, 2, 3},
