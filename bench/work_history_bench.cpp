@@ -65,7 +65,7 @@ void BM_WorkStepOneCurve(benchmark::State& bench) {
   int32_t n = 0;
   for (auto _ : bench) {
     const int32_t i = n % kMaxLines;
-    work.MoveCurve(i, Curve(i, 1 + (n / kMaxLines) % 2), EquationForm::Standard);
+    work.ReplaceCurve(i, Curve(i, 1 + (n / kMaxLines) % 2), EquationForm::Standard);
     ++n;
   }
 }

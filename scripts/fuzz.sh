@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang (build/fuzz) and runs each for a bounded time: two thirds of
-# the time for the work-file readers, the rest for the profile-file parser of Record.ini.
+# the time for the work-file readers, the rest for the profile-file parser of Record.ini and the
+# reader of the recovery copy.
 # Usage: scripts/fuzz.sh [seconds]   (the total, default 60; MEVROLIN_FUZZ_SECONDS works too)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-${MEVROLIN_FUZZ_SECONDS:-60}}"
 work_seconds=$((seconds * 2 / 3))
-profile_seconds=$((seconds - work_seconds))
+profile_seconds=$(((seconds - work_seconds) / 2))
+recovery_seconds=$((seconds - work_seconds - profile_seconds))
 
 export CC=clang CXX=clang++
 cmake --preset fuzz >/dev/null
@@ -27,3 +29,4 @@ fuzz() {
 }
 fuzz work_file_fuzz "$work_seconds" fuzz/corpus fuzz/work_file.dict
 fuzz profile_file_fuzz "$profile_seconds" fuzz/profile_corpus fuzz/profile_file.dict
+fuzz recovery_copy_fuzz "$recovery_seconds" fuzz/recovery_corpus fuzz/work_file.dict

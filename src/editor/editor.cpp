@@ -18,7 +18,41 @@ Editor::Editor(EditorSurfaces surfaces, EditorView& view, EditorServices service
       files_(*this, services) {
   texts_.edtHeniki = Msg().IneqDesignText;
   work_.Reset(Msg().NewUnitTitle);
-  work_.SetHistoryListener([this] { view_.HistoryChanged(); });
+  work_.SetHistoryListener([this] {
+    view_.HistoryChanged();
+    KeepRecoveryCopy();
+  });
+}
+
+void Editor::KeepRecoveryCopy() {
+  recovery_.Keep(work_, shown_.title, shown_.filePath, !state_.NewFileFlag);
+}
+
+void Editor::StartRecoveryCopy() {
+  if (state_.OnCDROM || !recovery_.Open(state_.ProgDirPath)) return;
+  const std::optional<RecoveredWork> left = recovery_.Left();
+  if (!left) {
+    recovery_.Discard();
+    return;
+  }
+  if (services_.prompter.Ask(Msg().RecoverQuestion) != Answer::Yes) {
+    recovery_.Discard();
+    return;
+  }
+  // The work comes back as it was left: unsaved, under its title and file name, and overwrite
+  // writes that file only when it was the work's own.
+  state_.NewFileFlag = !left->hasOwnFile;
+  state_.CurTitle = left->title;
+  state_.CurFileName = left->fileName.empty() ? kDefaultWorkFileName : left->fileName;
+  shown_.title = state_.CurTitle;
+  shown_.filePath = state_.CurFileName;
+  work_.LoadUnsaved(left->curves, left->lines, state_.Options.Form());
+  mouse_.ResetMouse();
+  state_.DragMode = 0;
+  display_.ClearPanels();
+  view_.ListChanged();
+  display_.DispAllLine();
+  DispFileInfo(state_.CurTitle, state_.CurFileName, work_.Count());
 }
 
 void Editor::SetProgramFolder(const std::string& progDir, const std::string& progDirPath,
@@ -80,6 +114,7 @@ void Editor::DispFileInfo(const std::string& title, const std::string& fileName,
   shown_.filePath = fileName;
   shown_.count = count;
   view_.FileInfoChanged();
+  KeepRecoveryCopy();
 }
 
 void Editor::EraseAll() {
@@ -177,6 +212,8 @@ void Editor::PracticeCommand() {
 }
 
 bool Editor::TakeUnitContents(const std::string& text) {
+  const std::string titleLine =
+      work_.Buffer().Lines().empty() ? std::string() : work_.Buffer().Lines().front();
   switch (LoadEditedText(text, shown_.filePath, state_.Options.Form(), services_.prompter, work_)) {
     case EditedText::Unchanged:
       return true;
@@ -190,6 +227,11 @@ bool Editor::TakeUnitContents(const std::string& text) {
   display_.ClearPanels();
   view_.ListChanged();
   display_.DispAllLine();
+  // An edited first line is the work's new unit title: the next save writes it, not the old one.
+  if (work_.Buffer().Lines().front() != titleLine) {
+    state_.CurTitle = work_.Buffer().Lines().front();
+    shown_.title = state_.CurTitle;
+  }
   DispFileInfo(shown_.title, shown_.filePath, work_.Count());
   return true;
 }

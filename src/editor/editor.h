@@ -17,6 +17,7 @@
 #include "editor/plane_mouse.h"
 #include "model/editor_state.h"
 #include "render/plane_settings.h"
+#include "storage/recovery_copy.h"
 #include "storage/work.h"
 
 class Editor {
@@ -65,9 +66,13 @@ class Editor {
   // 練習: a test file chosen by unit title, unless it holds a curve with a domain.
   void PracticeCommand();
 
+  // From now on a copy of the unsaved curves is kept in the program folder (unless it lies on a
+  // read-only medium); a work that an earlier run there left unsaved is offered back once.
+  void StartRecoveryCopy();
+
   // The unit contents view closed with its text (CP932) edited: valid text becomes the work,
-  // unsaved; text the editor's reader refuses is reported and changes nothing. False when
-  // refused.
+  // unsaved, and an edited first line its unit title; text the editor's reader refuses is
+  // reported and changes nothing. False when refused.
   bool TakeUnitContents(const std::string& text);
 
  private:
@@ -82,8 +87,11 @@ class Editor {
   void StepHistory(bool back);
   // Whether the practice window can pose these questions; tells the user why not.
   bool CanPractise(const std::vector<TLineData>& questions);
+  // After every change of the work or of its name: the recovery copy follows.
+  void KeepRecoveryCopy();
 
   EditorState state_;
+  RecoveryCopy recovery_;
   Work work_;
   ToolBarTexts texts_;
   ShownFileInfo shown_;

@@ -57,6 +57,8 @@ SaveResult FileCommands::SaveWithDialog(bool ask, const std::string& confirmedTi
   }
   if (!SaveLineFile(title, name, work.BufferForSave(), prompter)) return SaveResult::Failed;
   work.MarkSaved();
+  // The work now has a file of its own: the next overwrite writes it without asking again.
+  state.NewFileFlag = false;
   state.CurTitle = title;
   state.CurFileName = name;
   editor_.DispFileInfo(title, name, work.Count());

@@ -1,6 +1,7 @@
 // Where the main window puts its parts, worked out from the screen size when it is created.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 struct ControlRect {
@@ -26,6 +27,12 @@ inline constexpr int32_t kGrpSetteiHeight = 76;
 inline constexpr int32_t kTableRowHeights = 20 + 40;
 inline constexpr int32_t kGridLineWidth = 1;
 
+// The options box holds ten check boxes and eight buttons. Where the box is wide enough they
+// stand in their design places; on a narrow screen (800 x 600) they are packed into four rows.
+inline constexpr std::size_t kOptionChecks = 10;
+inline constexpr std::size_t kOptionButtons = 8;
+inline constexpr int32_t kOptionsDesignWidth = 502;
+
 struct MainLayout {
   int32_t H = 0;  // window height: screen height less the task bar
   int32_t W = 0;
@@ -41,6 +48,10 @@ struct MainLayout {
   ControlRect grpJiku;
   ControlRect grpChouten;
   ControlRect grpSettei;
+  // Inside grpSettei, in the window's order of its check boxes and of its buttons; a check box
+  // keeps its own size (width and height 0).
+  std::array<ControlRect, kOptionChecks> optionChecks;
+  std::array<ControlRect, kOptionButtons> optionButtons;
 };
 
 MainLayout ComputeMainLayout(int32_t screenWidth, int32_t screenHeight);

@@ -356,7 +356,7 @@ void PlaneMouse::ShiftLine(ShiftDirection direction) {
   }
   if (line.X1 != 0 && line.Y1 != 0) {
     line.Shiki = EquationText(line, state_.Options.Form());
-    work_.MoveCurve(i, line, state_.Options.Form());
+    work_.ReplaceCurve(i, line, state_.Options.Form());
     view_.ListChanged();
   } else {
     prompter_.Message(Msg().CannotDraw);

@@ -81,6 +81,16 @@ std::string ToCp932(std::string_view utf8) {
   return out;
 }
 
+bool IsUtf8(std::string_view text) {
+  while (!text.empty()) {
+    const std::size_t length =
+        static_cast<unsigned char>(text.front()) < 0x80 ? 1 : Utf8SequenceLength(text);
+    if (length == 0) return false;
+    text.remove_prefix(length);
+  }
+  return true;
+}
+
 std::string FromCp932(std::string_view cp932) {
   Converter converter("UTF-8", kCodePage);
   std::string out;

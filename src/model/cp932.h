@@ -9,6 +9,9 @@
 // dropped, so typed text always yields bytes a work file can hold.
 std::string ToCp932(std::string_view utf8);
 
+// True when every byte belongs to a well-formed UTF-8 character (plain ASCII included).
+bool IsUtf8(std::string_view text);
+
 // CP932 to UTF-8; never fails. A byte that does not start a valid character becomes U+FFFD
 // and decoding goes on with the next byte.
 std::string FromCp932(std::string_view cp932);

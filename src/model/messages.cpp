@@ -35,6 +35,9 @@ const MessageTexts& Msg() {
     t.BadNumberMiddle = ToCp932(" の ");
     t.BadNumberTail = ToCp932(" 行目に整数でない値があります");
     t.SaveFailedTail = ToCp932("の保存に失敗しました");
+    t.SaveUnconfirmedTail = ToCp932("を保存しましたが、ディスクへの書き込みを確認できませんでした");
+    t.RecoverQuestion = ToCp932("前回保存されなかった作品があります。復元しますか？");
+    t.MemoLineHead = ToCp932("ファイルの内容の ");
     t.UnknownTitle = ToCp932("？");
 
     t.HelpHead = ToCp932("ヘルプファイル ");

@@ -39,7 +39,12 @@ struct MessageTexts {
   std::string BadNumberMiddle;  // FileHead + name + " の " + line + BadNumberTail
   std::string BadNumberTail;
   std::string SaveFailedTail;  // name + "の保存に失敗しました"
-  std::string UnknownTitle;    // "？": a file whose title cannot be read
+  // name + SaveUnconfirmedTail: the file was replaced but the disk did not confirm it.
+  std::string SaveUnconfirmedTail;
+  std::string RecoverQuestion;  // at start, when the last run left unsaved curves
+  // The unit contents: FileHead-less "メモの " + line + BadNumberTail.
+  std::string MemoLineHead;
+  std::string UnknownTitle;  // "？": a file whose title cannot be read
 
   // Help.
   std::string HelpHead;  // "ヘルプファイル " + file name + CannotOpenTail

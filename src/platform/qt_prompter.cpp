@@ -53,12 +53,16 @@ std::optional<std::string> QtPrompter::ChooseOpenFile(const FileDialogRequest& r
 std::optional<std::string> QtPrompter::ChooseSaveFile(const FileDialogRequest& request) {
   const QString start =
       QDir(FromNativePath(request.folder)).filePath(FromNativePath(request.proposedName));
+  QFileDialog dialog(parent_, QString(), FromNativePath(request.folder),
+                     QtFileFilter(request.filter));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
   // The program asks its own question before replacing a file, and adds ".mvr" itself.
-  const QString chosen =
-      QFileDialog::getSaveFileName(parent_, QString(), start, QtFileFilter(request.filter), nullptr,
-                                   QFileDialog::DontConfirmOverwrite);
-  if (chosen.isEmpty()) return std::nullopt;
-  return ToNativePath(chosen);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  dialog.selectFile(start);
+  // F1 in the dialog asks for the save dialog's own help topic.
+  dialog.setProperty("helpTopic", saveDialogHelpTopic_);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return ToNativePath(dialog.selectedFiles().front());
 }
 
 std::optional<std::string> QtPrompter::ChooseFolder(const std::string& start) {

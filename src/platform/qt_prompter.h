@@ -9,9 +9,11 @@
 
 class QtPrompter : public Prompter {
  public:
-  // F1 in an open dialog opens the help topic openDialogHelpTopic.
-  QtPrompter(QWidget* parent, int32_t openDialogHelpTopic)
-      : parent_(parent), openDialogHelpTopic_(openDialogHelpTopic) {}
+  // F1 in an open or save dialog opens the help topic given for it.
+  QtPrompter(QWidget* parent, int32_t openDialogHelpTopic, int32_t saveDialogHelpTopic)
+      : parent_(parent),
+        openDialogHelpTopic_(openDialogHelpTopic),
+        saveDialogHelpTopic_(saveDialogHelpTopic) {}
 
   void Message(const std::string& text) override;
   Answer Ask(const std::string& text, bool withCancel) override;
@@ -24,6 +26,7 @@ class QtPrompter : public Prompter {
  private:
   QWidget* parent_;
   int32_t openDialogHelpTopic_;
+  int32_t saveDialogHelpTopic_;
 };
 
 // "description|*.ext|description|*.ext" as Qt writes filters: "description (*.ext);;...".

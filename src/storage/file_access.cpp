@@ -122,7 +122,10 @@ bool ReadFirstLine(const std::string& path, std::string& line, std::size_t maxBy
   return true;
 }
 
-bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, int* error) {
+namespace {
+
+bool Replace(const std::string& path, const std::string& bytes, bool flush, int* error,
+             bool* unconfirmed) {
   namespace fs = std::filesystem;
   // Every refusal says why, in the platform's error codes, for the message that follows it.
   const auto fail = [error](int code) {
@@ -160,23 +163,33 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, in
   const bool grouped =
       !replacing || ::fchown(fd.get(), static_cast<uid_t>(-1), old.st_gid) == 0 || errno == EPERM;
   const bool written = grouped && ::fchmod(fd.get(), mode) == 0 && WriteAll(fd.get(), bytes) &&
-                       ::fsync(fd.get()) == 0 && fd.Close();
+                       (!flush || ::fsync(fd.get()) == 0) && fd.Close();
   if (!written || ::rename(temp.c_str(), target.c_str()) != 0) {
     const int reason = errno;
     fd.Close();
     ::unlink(temp.c_str());
     return fail(reason);
   }
-  // Make the rename itself durable. A folder that cannot be opened or synced by this file system
-  // (EINVAL) is taken as it is; a failing disk (EIO) makes the save doubtful, and it is reported.
+  // The new file is in place: from here on the save has happened, whatever follows. Making the
+  // rename durable is asked for; a folder this file system cannot sync (EINVAL) is taken as it
+  // is, and a failing disk (EIO) only leaves the save unconfirmed.
+  if (!flush) return true;
   const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir >= 0) {
-    const bool synced = ::fsync(dir) == 0 || errno == EINVAL;
-    const int reason = errno;
-    ::close(dir);
-    return synced || fail(reason);
-  }
+  const bool synced = dir >= 0 && (::fsync(dir) == 0 || errno == EINVAL);
+  if (dir >= 0) ::close(dir);
+  if (!synced && dir >= 0 && unconfirmed != nullptr) *unconfirmed = true;
   return true;
+}
+
+}  // namespace
+
+bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, int* error,
+                           bool* unconfirmed) {
+  return Replace(path, bytes, true, error, unconfirmed);
+}
+
+bool ReplaceFileUnflushed(const std::string& path, const std::string& bytes) {
+  return Replace(path, bytes, false, nullptr, nullptr);
 }
 
 bool PathTaken(const std::string& path) {

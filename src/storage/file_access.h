@@ -24,8 +24,16 @@ bool ReadFirstLine(const std::string& path, std::string& line,
 // folder, are flushed to disk and then renamed over the old file. On any failure the old file
 // is untouched and the temporary file removed. A file whose permissions allow nobody to write
 // it is refused rather than replaced. On failure, error (when given) receives the reason as an
-// errno value.
-bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, int* error = nullptr);
+// errno value. Once the rename has happened the file holds the new bytes and the call succeeds;
+// when the folder could not then be synced, unconfirmed (when given) is set, as the disk did not
+// confirm that the rename will survive a power cut.
+bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, int* error = nullptr,
+                           bool* unconfirmed = nullptr);
+
+// The same replacement without waiting for the disk: a crash of the program still leaves the
+// old bytes or the new ones, and only a power cut can lose the last replacement. For copies
+// written at every change, where waiting for the disk each time would be felt.
+bool ReplaceFileUnflushed(const std::string& path, const std::string& bytes);
 
 // Reads an open file from where it stands until maxBytes or its end; false on a read error.
 bool ReadFromDescriptor(int fd, std::size_t maxBytes, std::string& out);

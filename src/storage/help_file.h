@@ -19,6 +19,19 @@ inline constexpr int32_t kHelpDisplayMenu = 222;
 inline constexpr int32_t kHelpContents = 224;
 inline constexpr int32_t kHelpOnePoint = 230;
 inline constexpr int32_t kHelpOpenDialog = 1213;
+// A topic for every other window, so F1 there explains that window.
+inline constexpr int32_t kHelpNewWork = 300;
+inline constexpr int32_t kHelpTangenOpen = 302;
+inline constexpr int32_t kHelpTangen = 304;
+inline constexpr int32_t kHelpRenshu = 310;
+inline constexpr int32_t kHelpResults = 312;
+inline constexpr int32_t kHelpKiroku = 314;
+inline constexpr int32_t kHelpClassKiroku = 316;
+inline constexpr int32_t kHelpSettei = 320;
+inline constexpr int32_t kHelpSetCood = 322;
+inline constexpr int32_t kHelpPrint = 330;
+inline constexpr int32_t kHelpVersion = 340;
+inline constexpr int32_t kHelpSaveDialog = 1214;
 
 struct HelpTopic {
   std::string title;  // CP932

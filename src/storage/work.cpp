@@ -115,10 +115,6 @@ void Work::ReplaceCurve(int32_t i, const TLineData& line, EquationForm form) {
   if (Within(i, curves_.size())) Store(i, line, form);
 }
 
-void Work::MoveCurve(int32_t i, const TLineData& line, EquationForm form) {
-  if (Within(i, curves_.size())) Store(i, line, form);
-}
-
 int32_t Work::DeleteSelected() {
   Change change(*this);
   int32_t removed = 0;
@@ -139,6 +135,7 @@ void Work::Restyle(int32_t i, int32_t color, int32_t width) {
   if (!Within(i, curves_.size())) return;
   Change change(*this);
   TLineData& line = curves_[static_cast<std::size_t>(i)];
+  if (line.Color == color && line.LWidth == width) return;
   line.Color = color;
   line.LWidth = width;
   buffer_.ReplaceStyleLine(i, line);
@@ -158,6 +155,14 @@ void Work::SetEquationForm(EquationForm form) {
 void Work::Load(std::vector<TLineData> curves, std::vector<std::string> lines, EquationForm form) {
   Replace(std::move(curves), std::move(lines), form);
   history_.Start(Capture(WorkSnapshot{}));
+  HistoryMoved();
+}
+
+void Work::LoadUnsaved(std::vector<TLineData> curves, std::vector<std::string> lines,
+                       EquationForm form) {
+  Replace(std::move(curves), std::move(lines), form);
+  history_.Start(Capture(WorkSnapshot{}));
+  history_.ForgetSaved();
   HistoryMoved();
 }
 

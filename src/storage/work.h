@@ -5,7 +5,9 @@
 // held beyond the curves read. A curve's equation line keeps the text the curve was read or last
 // registered with: switching the equation form rebuilds the shown texts only.
 // Every edit is one step of the work's history, which undoes and redoes it; whether the work is
-// saved is whether the history stands at the state last saved or opened.
+// saved is whether the history stands at the state last saved or opened. Every step, undo,
+// redo, load and save ends in one notice to the work's listener, so what must follow each
+// change (the menus, the recovery copy) hangs on one place.
 #pragma once
 
 #include <cstdint>
@@ -73,23 +75,29 @@ class Work {
   // changed, when the work is full. Its lines go before any lines kept from a larger file.
   int32_t Add(const TLineData& line, EquationForm form);
   // Puts a changed curve in place of curve i: the record, its list text and its five lines.
-  // ReplaceCurve registers a drawn or dragged curve; MoveCurve is an arrow button's move.
+  // A curve redrawn, dragged or moved with the arrow buttons: one step of the history.
   void ReplaceCurve(int32_t i, const TLineData& line, EquationForm form);
-  void MoveCurve(int32_t i, const TLineData& line, EquationForm form);
   // Removes the selected curves with their lines, keeping the others in order; returns how
   // many went. The work counts as changed even when nothing was selected.
   int32_t DeleteSelected();
-  // Colour and width of curve i: only the curve's first line is rewritten.
+  // Colour and width of curve i: only the curve's first line is rewritten. A new colour or
+  // width counts as a change; the same ones again do not.
   void Restyle(int32_t i, int32_t color, int32_t width);
   // Every curve's equation text and list text in the form; the document lines keep theirs.
   void SetEquationForm(EquationForm form);
   // A work read from a file: its curves as read (equation texts as stored), their list texts
   // in the form, and every line of the file. Nothing selected; saved, with a fresh history.
   void Load(std::vector<TLineData> curves, std::vector<std::string> lines, EquationForm form);
+  // A work kept from a former run that was never saved: a fresh history, unsaved.
+  void LoadUnsaved(std::vector<TLineData> curves, std::vector<std::string> lines,
+                   EquationForm form);
   // The same for lines the user edited in the unit contents view: a change of the work.
   void LoadEdited(std::vector<TLineData> curves, std::vector<std::string> lines, EquationForm form);
   // The work as it stands is the one on file.
-  void MarkSaved() { history_.MarkSaved(); }
+  void MarkSaved() {
+    history_.MarkSaved();
+    HistoryMoved();
+  }
 
   // ---- history ----
   bool CanUndo() const { return history_.CanUndo(); }
@@ -99,7 +107,8 @@ class Work {
   // is no such step.
   bool Undo();
   bool Redo();
-  // Told whenever what can be undone or redone may have changed.
+  // Told after every step, undo, redo, load and save: what can be undone may have changed, and
+  // the work may have become saved or unsaved.
   void SetHistoryListener(std::function<void()> listener) {
     historyListener_ = std::move(listener);
   }

@@ -45,7 +45,11 @@ void ReportParseFailure(const WorkFileParse& parse, const std::string& name, Pro
 
 }  // namespace
 
-std::string DisplayName(const std::string& path) { return ToCp932(path); }
+std::string DisplayName(const std::string& path) {
+  // A name that is no UTF-8 (a file a Windows archive brought along) is already Shift-JIS: it is
+  // shown as it stands, as the caption and the unit windows read it.
+  return IsUtf8(path) ? ToCp932(path) : path;
+}
 
 std::string CheckFileName(const std::string& name, Prompter& prompter) {
   if (name.empty()) {
@@ -102,6 +106,34 @@ std::optional<WorkFileParse> ReadWorkFile(const std::string& name, Prompter& pro
 
 }  // namespace
 
+namespace {
+
+// A curve whose point the user changed describes another function: its stored equation follows,
+// unless the user wrote that line as well. A curve the user added gets one when what was typed
+// is neither form of its own equation.
+void RenewEquations(const Work& work, EquationForm form, WorkFileParse& parse) {
+  const std::vector<std::string>& before = work.Buffer().Lines();
+  for (std::size_t i = 0; i < parse.curves.size(); ++i) {
+    TLineData& line = parse.curves[i];
+    const std::size_t equationLine = 5 * i + 2;
+    const auto k = static_cast<int32_t>(i);
+    bool stale = false;
+    if (k < work.Count() && equationLine < before.size()) {
+      stale = EquationText(work.Curve(k), EquationForm::Standard) !=
+                  EquationText(line, EquationForm::Standard) &&
+              parse.lines[equationLine] == before[equationLine];
+    } else {
+      stale = line.Shiki != EquationText(line, EquationForm::Standard) &&
+              line.Shiki != EquationText(line, EquationForm::General);
+    }
+    if (!stale) continue;
+    line.Shiki = EquationText(line, form);
+    parse.lines[equationLine] = line.Shiki;
+  }
+}
+
+}  // namespace
+
 int32_t LoadLineFile(const std::string& name, EquationForm form, Prompter& prompter, Work& work,
                      std::string* readName) {
   std::optional<WorkFileParse> parse = ReadWorkFile(name, prompter, &ParseWorkLines, readName);
@@ -121,15 +153,22 @@ EditedText LoadEditedText(const std::string& text, const std::string& name, Equa
   }
   if (lines == work.Buffer().Lines()) return EditedText::Unchanged;
   WorkFileParse parse = ParseWorkLines(std::move(lines));
-  if (parse.error == WorkFileError::NoCurves) {
-    // A title alone: the user took every curve out.
-    work.LoadEdited({}, std::move(parse.lines), form);
-    return EditedText::Taken;
+  if (parse.error == WorkFileError::BadNumber) {
+    // The text came from the memo, not from the file: its line is named there.
+    prompter.Message(Msg().MemoLineHead + std::to_string(parse.failedLine) + Msg().BadNumberTail);
+    return EditedText::Refused;
   }
-  if (parse.error != WorkFileError::None) {
+  if (parse.error != WorkFileError::None && parse.error != WorkFileError::NoCurves) {
     ReportParseFailure(parse, name, prompter);
     return EditedText::Refused;
   }
+  // The first line is the unit title: an empty one would be written as no title at all.
+  if (parse.lines.empty() || parse.lines.front().empty()) {
+    prompter.Message(Msg().EnterUnitName);
+    return EditedText::Refused;
+  }
+  RenewEquations(work, form, parse);
+  // A title alone is taken too: the user took every curve out.
   work.LoadEdited(std::move(parse.curves), std::move(parse.lines), form);
   return EditedText::Taken;
 }
@@ -175,8 +214,10 @@ bool SaveLineFile(const std::string& title, const std::string& name, DocumentBuf
   const std::string bytes = JoinTextLines(lines);
   std::vector<std::string> readBack;
   int error = 0;
+  bool unconfirmed = false;
   if (SplitTextLines(bytes, readBack) && readBack == lines &&
-      ReplaceFileAtomically(name, bytes, &error)) {
+      ReplaceFileAtomically(name, bytes, &error, &unconfirmed)) {
+    if (unconfirmed) prompter.Message(DisplayName(name) + Msg().SaveUnconfirmedTail);
     return true;
   }
   if (hadTitleLine) {

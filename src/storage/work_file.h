@@ -20,7 +20,8 @@
 // The name a work gets when none is given.
 inline constexpr const char* kDefaultWorkFileName = "Mevrolin.mvr";
 
-// A path as messages show it: CP932, with "?" for characters that have none.
+// A path as messages show it, in CP932: a UTF-8 name converted ("?" for characters that have
+// none), a name that is no UTF-8 taken as the Shift-JIS it is.
 std::string DisplayName(const std::string& path);
 
 // An empty name becomes "Mevrolin.mvr" (with a message); a file name without an extension gets
@@ -47,8 +48,10 @@ enum class EditedText { Unchanged, Taken, Refused };
 // The unit contents as the user edited them (CP932 text, lines ended by any line end), read
 // under the editor's rules. Text whose lines are the work's lines changes nothing. Other valid
 // text becomes the work (curves, list texts and lines together) and it counts as changed; a
-// title alone makes an empty work. Whatever the editor's reader refuses is refused with its
-// message, naming the file the work came from, and the work is left untouched.
+// title alone makes an empty work. A curve whose point was changed gets the equation line of its
+// new point, unless that line was edited too. Whatever the editor's reader refuses, and an empty
+// title line, is refused with a message (a bad number named by its line of the memo) and the work
+// is left untouched.
 EditedText LoadEditedText(const std::string& text, const std::string& name, EquationForm form,
                           Prompter& prompter, Work& work);
 

@@ -50,6 +50,8 @@ class WorkHistory {
   const WorkSnapshot& Redo(WorkSnapshot now);
   // The current state is the one on file.
   void MarkSaved() { saved_ = static_cast<int64_t>(position_); }
+  // No state in the history is the one on file (a work recovered from a former run).
+  void ForgetSaved() { saved_ = -1; }
   bool AtSaved() const { return saved_ == static_cast<int64_t>(position_); }
   // The current state, as last recorded; what a new snapshot can share its pieces with.
   const WorkSnapshot& Current() const { return states_[position_]; }

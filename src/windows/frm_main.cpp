@@ -50,7 +50,7 @@ TfrmMain::TfrmMain(Prompter* prompter, WindowHost& windows, const PlaneSettings&
     : QMainWindow(parent), windows_(windows) {
   setObjectName("frmMain");
   if (prompter == nullptr) {
-    ownPrompter_ = std::make_unique<QtPrompter>(this, kHelpOpenDialog);
+    ownPrompter_ = std::make_unique<QtPrompter>(this, kHelpOpenDialog, kHelpSaveDialog);
     prompter = ownPrompter_.get();
   }
   prompter_ = prompter;
@@ -264,25 +264,25 @@ void TfrmMain::CreateOptions() {
     const char* name;
     const char* caption;
     bool checked;
-    int x;
-    int y;
   } boxes[] = {
-      {&chkDataTable, "chkDataTable", "関数の表", true, 8, 6},
-      {&chkShiki, "chkShiki", "グラフの式", true, 100, 6},
-      {&chkDispHeniki, "chkDispHeniki", "ｙの変域", true, 200, 6},
-      {&chkIntOnly, "chkIntOnly", "整数表示", true, 290, 6},
-      {&chkNidan, "chkNidan", "２段表示", false, 380, 6},
-      {&chkMaruX, "chkMaruX", "格子点の丸", false, 8, 28},
-      {&chkJikuColor, "chkJikuColor", "軸の色", true, 100, 28},
-      {&chkRanColor, "chkRanColor", "定数欄の色", true, 200, 28},
-      {&chkHandle, "chkHandle", "ﾊﾝﾄﾞﾙ", true, 290, 28},
-      {&chkTensen, "chkTensen", "点線", true, 380, 28},
+      {&chkDataTable, "chkDataTable", "関数の表", true},
+      {&chkShiki, "chkShiki", "グラフの式", true},
+      {&chkDispHeniki, "chkDispHeniki", "ｙの変域", true},
+      {&chkIntOnly, "chkIntOnly", "整数表示", true},
+      {&chkNidan, "chkNidan", "２段表示", false},
+      {&chkMaruX, "chkMaruX", "格子点の丸", false},
+      {&chkJikuColor, "chkJikuColor", "軸の色", true},
+      {&chkRanColor, "chkRanColor", "定数欄の色", true},
+      {&chkHandle, "chkHandle", "ﾊﾝﾄﾞﾙ", true},
+      {&chkTensen, "chkTensen", "点線", true},
   };
-  for (const auto& b : boxes) {
+  static_assert(std::size(boxes) == kOptionChecks);
+  for (std::size_t i = 0; i < kOptionChecks; ++i) {
+    const auto& b = boxes[i];
     *b.box = new QCheckBox(U(b.caption), grpSettei);
     (*b.box)->setObjectName(QString::fromLatin1(b.name));
     (*b.box)->setChecked(b.checked);
-    (*b.box)->move(b.x, b.y);
+    (*b.box)->move(layout_.optionChecks[i].left, layout_.optionChecks[i].top);
   }
   ConnectOptions();
 }

@@ -117,6 +117,7 @@ class TfrmMain : public QMainWindow, public EditorView {
   QAction* mnuTensen = nullptr;
   QAction* mnuUndo = nullptr;
   QAction* mnuRedo = nullptr;
+  QAction* mnuNidan = nullptr;
   bool FuncLocked = false;
 
   // Menu and tool-button handlers.

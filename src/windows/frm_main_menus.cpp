@@ -99,8 +99,12 @@ void TfrmMain::CreateMenus() {
   mnuHandle->setCheckable(true);
   mnuTensen = item(mnuSettei, "mnuTensen", "点線(&P)", [this] { chkTensen->click(); });
   mnuTensen->setCheckable(true);
+  // The two-row table also has a menu item: a way to it that no screen size can cut off.
+  mnuNidan = item(mnuSettei, "mnuNidan", "２段表示(&N)", [this] { chkNidan->click(); });
+  mnuNidan->setCheckable(true);
   mnuHandle->setChecked(chkHandle->isChecked());
   mnuTensen->setChecked(chkTensen->isChecked());
+  mnuNidan->setChecked(chkNidan->isChecked());
 
   mnuRun = menu("mnuRun", "実行(&R)", kHelpRunMenu);
   item(mnuRun, "mnuTest", "ﾃｽﾄ(&T)", [&e] { e.TestCommand(); });
@@ -186,17 +190,18 @@ void TfrmMain::CreateCommandButtons() {
   btnLocked->hide();
   connect(btnLocked, &QToolButton::clicked, this, &TfrmMain::btnLockedClick);
 
-  auto push = [this](const char* name, const char* caption, int px, int width) {
-    return AddButton(grpSettei, name, caption, {px, 48, width, 24});
+  auto push = [this](const char* name, const char* caption, std::size_t place) {
+    const ControlRect& r = layout_.optionButtons[place];
+    return AddButton(grpSettei, name, caption, QRect(r.left, r.top, r.width, r.height));
   };
-  btnHyoujun = push("btnHyoujun", "標準形", 8, 80);
-  btnIppan = push("btnIppan", "一般形", 92, 80);
-  btnUp = push("btnUp", "↑", 190, 28);
-  btnDown = push("btnDown", "↓", 220, 28);
-  btnLeft = push("btnLeft", "←", 250, 28);
-  btnRight = push("btnRight", "→", 280, 28);
-  btnSelectAll = push("btnSelectAll", "全部選択", 330, 80);
-  BitBtn1 = push("BitBtn1", "選択解除", 414, 80);
+  btnHyoujun = push("btnHyoujun", "標準形", 0);
+  btnIppan = push("btnIppan", "一般形", 1);
+  btnUp = push("btnUp", "↑", 2);
+  btnDown = push("btnDown", "↓", 3);
+  btnLeft = push("btnLeft", "←", 4);
+  btnRight = push("btnRight", "→", 5);
+  btnSelectAll = push("btnSelectAll", "全部選択", 6);
+  BitBtn1 = push("BitBtn1", "選択解除", 7);
   connect(btnHyoujun, &QPushButton::clicked, this, &TfrmMain::btnHyoujunClick);
   connect(btnIppan, &QPushButton::clicked, this, &TfrmMain::btnIppanClick);
   connect(btnUp, &QPushButton::clicked, this, [&mouse] { mouse.ShiftLine(ShiftDirection::Up); });
@@ -247,6 +252,7 @@ void TfrmMain::ConnectOptions() {
 }
 
 void TfrmMain::chkNidanClick() {
+  if (mnuNidan != nullptr) mnuNidan->setChecked(chkNidan->isChecked());
   drgTable2->setVisible(chkNidan->isChecked());
   const ImageView* lower = chkNidan->isChecked() ? drgTable2 : drgTable;
   const int top = lower->y() + lower->height() + 5;

@@ -16,7 +16,7 @@
 TProgram::TProgram(Prompter* prompter)
     : frmMain(prompter, *this, planeSettings),
       frmSettei([this] {
-        auto window = Build<TfrmSettei>(kHelpSettingsMenu);
+        auto window = Build<TfrmSettei>(kHelpSettei);
         // The line-kind window redraws the main window and hands its choice to the editor.
         Editor& editor = frmMain.editor();
         QObject::connect(window.get(), &TfrmSettei::TestClicked, &frmMain,
@@ -25,17 +25,17 @@ TProgram::TProgram(Prompter* prompter)
                          [&editor](const LineKind& kind) { editor.Options().SetLineKind(kind); });
         return window;
       }),
-      frmNewWork([this] { return Build<TfrmNewWork>(kHelpFileMenu); }),
-      frmVersion([this] { return Build<TfrmVersion>(kHelpContents); }),
+      frmNewWork([this] { return Build<TfrmNewWork>(kHelpNewWork); }),
+      frmVersion([this] { return Build<TfrmVersion>(kHelpVersion); }),
       frmRenshu([this] {
-        auto window = Build<TfrmRenshu>(kHelpRunMenu, *this, frmMain.prompter(), clock);
+        auto window = Build<TfrmRenshu>(kHelpRenshu, *this, frmMain.prompter(), clock);
         window->UseRecordWriter(RecordRun);
         return window;
       }),
-      frmSeikai([this] { return PlacedBelowTheRecords(Build<TfrmSeikai>(kHelpRunMenu)); }),
-      frmAyamari([this] { return PlacedBelowTheRecords(Build<TfrmAyamari>(kHelpRunMenu)); }),
+      frmSeikai([this] { return PlacedBelowTheRecords(Build<TfrmSeikai>(kHelpResults)); }),
+      frmAyamari([this] { return PlacedBelowTheRecords(Build<TfrmAyamari>(kHelpResults)); }),
       frmTangen([this] {
-        auto window = Build<TfrmTangen>(kHelpDisplayMenu);
+        auto window = Build<TfrmTangen>(kHelpTangen);
         // The unit contents view follows the open work's title, file name and count.
         QObject::connect(&frmMain, &TfrmMain::FileInfoShown, window.get(),
                          &TfrmTangen::ShowFileInfo);
@@ -44,32 +44,32 @@ TProgram::TProgram(Prompter* prompter)
         return window;
       }),
       frmOwari([this] {
-        auto window = PlacedBelowTheRecords(Build<TfrmOwari>(kHelpRunMenu));
+        auto window = PlacedBelowTheRecords(Build<TfrmOwari>(kHelpResults));
         QObject::connect(window.get(), &TfrmOwari::ShowRecordRequested, window.get(),
                          [this] { Show(ProgramWindow::Records); });
         return window;
       }),
       frmKiroku([this] {
-        auto window = Build<TfrmKiroku>(kHelpDisplayMenu, frmMain.prompter(),
+        auto window = Build<TfrmKiroku>(kHelpKiroku, frmMain.prompter(),
                                         frmMain.editor().State().ProgDirPath);
         QObject::connect(window.get(), &TfrmKiroku::ClassRecordsRequested, window.get(),
                          [this] { Show(ProgramWindow::ClassRecords); });
         return window;
       }),
       frmClassKiroku([this] {
-        return Build<TfrmClassKiroku>(kHelpRunMenu, frmMain.prompter(), settingsStore);
+        return Build<TfrmClassKiroku>(kHelpClassKiroku, frmMain.prompter(), settingsStore);
       }),
-      frmPrint([this] { return Build<TfrmPrint>(kHelpFileMenu, clock, frmMain.prompter()); }),
+      frmPrint([this] { return Build<TfrmPrint>(kHelpPrint, clock, frmMain.prompter()); }),
       frmTangenOpen([this] {
-        return Build<TfrmTangenOpen>(kHelpFileMenu, *this, planeSettings2, planeSettings);
+        return Build<TfrmTangenOpen>(kHelpTangenOpen, *this, planeSettings2, planeSettings);
       }),
       frmHelp([this] { return std::make_unique<THelpWindow>(&frmMain); }) {
   // The main plane redraws with every accepted change of its settings.
   Editor& editor = frmMain.editor();
   QObject::connect(&frmSetCood, &TfrmSetCood::PlaneChanged, &frmMain,
                    [&editor] { editor.Display().DispAllLine(); });
-  frmSetCood.setProperty("helpTopic", kHelpSettingsMenu);
-  frmSetCood2.setProperty("helpTopic", kHelpSettingsMenu);
+  frmSetCood.setProperty("helpTopic", kHelpSetCood);
+  frmSetCood2.setProperty("helpTopic", kHelpSetCood);
   // F1 anywhere asks the main window's help for the topic of the window it was pressed in.
   qApp->installEventFilter(&frmMain);
   frmMain.editor().UsePracticePlaneSettings(planeSettings2);
@@ -97,14 +97,18 @@ void TProgram::Show(ProgramWindow window) {
       frmSetCood.raise();
       frmSetCood.activateWindow();
       break;
-    case ProgramWindow::UnitContents:
+    case ProgramWindow::UnitContents: {
       frmTangen->ShowLines(frmMain.editor().OpenWork().Buffer().Lines());
-      frmTangen->exec();
-      // What the user typed into the lines becomes the work, or is refused as a whole.
-      if (const std::optional<std::string> text = frmTangen->EditedText()) {
-        frmMain.editor().TakeUnitContents(*text);
+      // What the user typed into the lines becomes the work. Text that is refused is not lost:
+      // the window comes back holding it, to be mended; closing it then with Esc or its close
+      // box is the way to give the typing up.
+      for (bool refused = false;; refused = true) {
+        if (frmTangen->exec() == QDialog::Rejected && refused) break;
+        const std::optional<std::string> text = frmTangen->EditedText();
+        if (!text || frmMain.editor().TakeUnitContents(*text)) break;
       }
       break;
+    }
     case ProgramWindow::Records:
       frmKiroku->exec();
       break;
@@ -159,7 +163,8 @@ AyamariResult TProgram::ShowAyamari(const AyamariRequest& request) {
 OwariResult TProgram::ShowOwari(const OwariRequest& request) { return frmOwari->Ask(request); }
 
 void TProgram::ShowHelp(int32_t topic) {
-  frmHelp->ShowTopic(frmMain.editor().State().ProgDirPath, topic, frmMain.prompter());
+  frmHelp->ShowTopic(frmMain.editor().State().ProgDirPath, topic, frmMain.prompter(),
+                     QApplication::activeModalWidget());
 }
 
 void SetUpApplication() {

@@ -2,7 +2,6 @@
 
 #include <QFont>
 #include <QFormLayout>
-#include <QHash>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -55,16 +54,29 @@ void TfrmTangen::ShowLines(const std::vector<std::string>& lines) {
 
 std::optional<std::string> TfrmTangen::EditedText() const {
   if (!memFile->document()->isModified()) return std::nullopt;
-  // Bytes no character stands for are shown as a replacement sign; a line shown as one of the
-  // work's lines is handed back as that line, so editing one line does not change the others.
-  QHash<QString, const std::string*> shown;
-  for (const std::string& line : shownLines_) shown.insert(ToQString(line), &line);
-  std::string text;
+  // Bytes no character stands for are shown as a replacement sign, so two lines can look alike.
+  // The lines before and after the part the user changed are matched by their place, not by
+  // how they look, and handed back as the work's own bytes.
   const QStringList edited = memFile->toPlainText().split('\n');
-  for (qsizetype i = 0; i < edited.size(); ++i) {
+  const auto m = static_cast<std::size_t>(edited.size());
+  const std::size_t n = shownLines_.size();
+  const auto same = [&](std::size_t e, std::size_t s) {
+    return edited[static_cast<qsizetype>(e)] == ToQString(shownLines_[s]);
+  };
+  std::size_t head = 0;
+  while (head < m && head < n && same(head, head)) ++head;
+  std::size_t tail = 0;
+  while (tail < m - head && tail < n - head && same(m - 1 - tail, n - 1 - tail)) ++tail;
+  std::string text;
+  for (std::size_t i = 0; i < m; ++i) {
     if (i > 0) text += '\n';
-    const auto found = shown.constFind(edited[i]);
-    text += found != shown.constEnd() ? **found : FromQString(edited[i]);
+    if (i < head) {
+      text += shownLines_[i];
+    } else if (i >= m - tail) {
+      text += shownLines_[n - (m - i)];
+    } else {
+      text += FromQString(edited[static_cast<qsizetype>(i)]);
+    }
   }
   return text;
 }

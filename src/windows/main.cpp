@@ -2,6 +2,7 @@
 // closes.
 #include <QApplication>
 #include <QSettings>
+#include <QTimer>
 
 #include "settings/display_scale.h"
 #include "windows/frm_program.h"
@@ -18,5 +19,9 @@ int main(int argc, char** argv) {
   SetUpApplication();
   TProgram program;
   program.frmMain.show();
+  // Once the window is up: the work a former run left unsaved is offered back, and from now on
+  // unsaved curves are kept for the next start.
+  QTimer::singleShot(0, &program.frmMain,
+                     [&program] { program.frmMain.editor().StartRecoveryCopy(); });
   return QApplication::exec();
 }

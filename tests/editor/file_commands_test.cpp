@@ -422,8 +422,11 @@ TEST_P(SaveAsNameTest, SavesUnderTheNameTheFileNameRuleGives) {
   EXPECT_EQ(state().CurFileName, library + c.saved);
   EXPECT_EQ(editor.ShownFile().filePath, library + c.saved);
   EXPECT_EQ(ReadUnitTitle(library + c.saved), ToCp932("単元"));
-  // Save as alone leaves the work without a file of its own in the user's eyes.
-  EXPECT_TRUE(state().NewFileFlag);
+  // The saved work has a file of its own: the next overwrite writes it without a dialog.
+  EXPECT_FALSE(state().NewFileFlag);
+  Draw(2);
+  files().OverWrite();
+  EXPECT_EQ(TempFolder::Read(library + c.saved), JoinTextLines(work().Buffer().Lines()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SaveAsNameTest,
@@ -609,6 +612,8 @@ struct MemoCase {
   std::function<void(Lines&)> edit;  // what the user does to the lines
   int32_t count;                     // curves after; -1: refused
   const char* message = nullptr;
+  std::function<void(Lines&)> taken = nullptr;  // how the work's lines differ from the edit
+  const char* title = nullptr;                  // the unit title after, when it changed
 };
 
 class UnitContentsTest : public FileCommandsTest, public ::testing::WithParamInterface<MemoCase> {};
@@ -626,17 +631,17 @@ TEST_P(UnitContentsTest, EditedLinesBecomeTheWorkOrAreRefusedWhole) {
   if (c.count < 0) {
     EXPECT_EQ(Take(), before);
     const std::string message =
-        c.message != nullptr ? c.message
-                             : "ファイル " + library + "memo.mvr の 9 行目に整数でない値があります";
+        c.message != nullptr ? c.message : "ファイルの内容の 9 行目に整数でない値があります";
     EXPECT_EQ(prompter.messages, Lines{message});
     return;
   }
   EXPECT_TRUE(prompter.messages.empty());
   EXPECT_EQ(work().Count(), c.count);
-  EXPECT_EQ(work().Buffer().Lines(), lines);
   EXPECT_EQ(work().DataSaved(), lines == before.lines);
+  if (c.taken) c.taken(lines);
+  EXPECT_EQ(work().Buffer().Lines(), lines);
   EXPECT_EQ(editor.ShownFile().count, c.count);
-  EXPECT_EQ(editor.ShownFile().title, before.shownTitle);
+  EXPECT_EQ(editor.ShownFile().title, c.title ? ToCp932(c.title) : before.shownTitle);
   // The list follows the curves, and a later change edits the right lines.
   ASSERT_EQ(work().ListItems().size(), static_cast<std::size_t>(c.count));
   if (c.count > 0) {
@@ -662,7 +667,13 @@ INSTANTIATE_TEST_SUITE_P(
         MemoCase{"OneLineDeleted", [](Lines& l) { l.erase(l.begin() + 3); }, -1,
                  "データの構造が違います。"},
         MemoCase{"Emptied", [](Lines& l) { l.clear(); }, -1, "データの構造が違います。"},
-        MemoCase{"LettersForANumber", [](Lines& l) { l[8] = "two,3"; }, -1, nullptr}),
+        MemoCase{"LettersForANumber", [](Lines& l) { l[8] = "two,3"; }, -1, nullptr},
+        MemoCase{"PointChangedRenewsItsEquation", [](Lines& l) { l[3] = "3,5"; }, 3, nullptr,
+                 [](Lines& l) { l[2] = "y = 15/x"; }},
+        MemoCase{"TitleEditedBecomesTheUnitTitle", [](Lines& l) { l[0] = ToCp932("新題"); }, 3,
+                 nullptr, nullptr, "新題"},
+        MemoCase{"TitleEmptiedIsRefused", [](Lines& l) { l[0].clear(); }, -1,
+                 "単元名を入力してください"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace

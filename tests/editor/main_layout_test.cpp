@@ -31,4 +31,23 @@ TEST(MainLayout, SizesAreMultiplesOf32ForEveryScreen) {
   }
 }
 
+// On every common screen the options box lies in the window (under a title bar and a menu bar),
+// below the largest plane and right of the panels, and holds all of its controls.
+TEST(MainLayout, TheOptionsBoxAndItsControlsFitEveryScreen) {
+  const auto inside = [](const ControlRect& r, int32_t width, int32_t height) {
+    return r.left >= 0 && r.top >= 0 && r.left + r.width <= width && r.top + r.height <= height;
+  };
+  for (const auto& [w, h] : {std::pair{800, 600}, {1024, 768}, {1366, 768}, {1920, 1080}}) {
+    const MainLayout m = ComputeMainLayout(w, h);
+    const ControlRect& box = m.grpSettei;
+    EXPECT_TRUE(inside(box, m.W, m.H - 50)) << w;
+    EXPECT_GE(box.top, m.imgCood.top + m.MaxCoodSize) << w;
+    EXPECT_GE(box.left, m.lstShiki.left + m.lstShiki.width) << w;
+    for (const ControlRect& c : m.optionChecks) {
+      EXPECT_TRUE(inside({c.left, c.top, 90, 20}, box.width, box.height)) << w;
+    }
+    for (const ControlRect& b : m.optionButtons) EXPECT_TRUE(inside(b, box.width, box.height)) << w;
+  }
+}
+
 }  // namespace

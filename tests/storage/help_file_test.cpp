@@ -43,8 +43,11 @@ TEST(HelpFile, ShippedHelpFileHasEveryTopicTheProgramOpens) {
   const auto topics = LoadHelpFile(MEVROLIN_SOURCE_DIR "/Mevrolin.hlp");
   ASSERT_TRUE(topics.has_value());
   for (int32_t topic :
-       {kHelpMainWindow, kHelpGraphList, kHelpFileMenu, kHelpEditMenu, kHelpSettingsMenu,
-        kHelpRunMenu, kHelpDisplayMenu, kHelpContents, kHelpOnePoint, kHelpOpenDialog}) {
+       {kHelpMainWindow,  kHelpGraphList,   kHelpFileMenu, kHelpEditMenu, kHelpSettingsMenu,
+        kHelpRunMenu,     kHelpDisplayMenu, kHelpContents, kHelpOnePoint, kHelpOpenDialog,
+        kHelpNewWork,     kHelpTangenOpen,  kHelpTangen,   kHelpRenshu,   kHelpResults,
+        kHelpKiroku,      kHelpSettei,      kHelpSetCood,  kHelpPrint,    kHelpVersion,
+        kHelpClassKiroku, kHelpSaveDialog}) {
     ASSERT_TRUE(topics->count(topic)) << topic;
     EXPECT_FALSE(topics->at(topic).text.empty()) << topic;
     // The file is Shift-JIS: it decodes without replacement characters.

@@ -580,11 +580,16 @@ INSTANTIATE_TEST_SUITE_P(Names, NativeNameTest,
                          [](const auto& row) { return std::to_string(row.index); });
 
 TEST(NativeNameTest, MessagesShowTheNameAsFarAsShiftJisCan) {
-  TempFolder folder;
-  ScriptedPrompter prompter;
-  Work work;
-  EXPECT_EQ(LoadLineFile(folder / "café.mvr", EquationForm::Standard, prompter, work), 0);
-  EXPECT_EQ(prompter.messages, Lines{OpenFailure(folder / "caf?.mvr")});
+  // On disk, then in the message: a UTF-8 name converted, a Shift-JIS name read as Shift-JIS.
+  for (const auto& [name, shown] : {std::pair<std::string, std::string>{"café.mvr", "caf?.mvr"},
+                                    {"作品.mvr", "作品.mvr"},
+                                    {ToCp932("作品.mvr"), "作品.mvr"}}) {
+    TempFolder folder;
+    ScriptedPrompter prompter;
+    Work work;
+    EXPECT_EQ(LoadLineFile(folder / name, EquationForm::Standard, prompter, work), 0);
+    EXPECT_EQ(prompter.messages, Lines{OpenFailure(folder / shown)});
+  }
 }
 
 // ---- Preview ----

@@ -112,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
                       WorkCase{"MoveIsAChangeOfTheWork",
                                [](Work& w) {
                                  w.MarkSaved();
-                                 w.MoveCurve(2, Curve(3, 2), EquationForm::Standard);
+                                 w.ReplaceCurve(2, Curve(3, 2), EquationForm::Standard);
                                },
                                {1, 2, 3},
                                {"y = 1/x", "y = 2/x", "y = 6/x"},

@@ -15,6 +15,7 @@
 
 #include "support/core/scripted_prompter.h"
 #include "support/core/temp_folder.h"
+#include "support/gui/modal.h"
 #include "support/gui/pixels.h"
 #include "support/gui/plane_click.h"
 #include "support/gui/qt_print.h"
@@ -319,7 +320,7 @@ TEST_F(MainWindowTest, F1InAWindowShowsThatWindowsTopic) {
   program.frmSettei->show();
   pressF1(&*program.frmSettei);
   EXPECT_TRUE(program.frmHelp->isVisible());
-  EXPECT_TRUE(program.frmHelp->windowTitle().endsWith(QString::fromUtf8("設定メニュー")));
+  EXPECT_TRUE(program.frmHelp->windowTitle().endsWith(QString::fromUtf8("線の種類")));
   pressF1(main().lstShiki);
   EXPECT_TRUE(program.frmHelp->windowTitle().endsWith(QString::fromUtf8("グラフの一覧")));
   pressF1(main().mnuRun);
@@ -399,7 +400,7 @@ TEST_F(MainWindowTest, F1FromTheKeyboardShowsTheTopicOfTheFocusedControlOrMenuIt
   QApplication::setActiveWindow(&*program.frmTangen);
   program.frmTangen->memFile->setFocus();
   QTest::keyClick(program.frmTangen->windowHandle(), Qt::Key_F1);
-  EXPECT_TRUE(program.frmHelp->windowTitle().endsWith(QString::fromUtf8("表示メニュー")))
+  EXPECT_TRUE(program.frmHelp->windowTitle().endsWith(QString::fromUtf8("単元の内容")))
       << program.frmHelp->windowTitle().toStdString();
   program.frmTangen->hide();
 }
@@ -524,6 +525,77 @@ TEST_F(MainWindowTest, TheDesktopKeysUndoRedoOpenAndSaveUnlessLocked) {
   EXPECT_TRUE(main().editor().OpenWork().DataSaved());
   EXPECT_EQ(prompter.fileDialogs.size(), 1u);  // the open dialog only
   EXPECT_NE(TempFolder::Read(path).find("y = -6/x"), std::string::npos);
+}
+
+// Moving the selected curve with the arrow buttons, restyling and recolouring it are changes:
+// New then asks before it discards them.
+TEST_F(MainWindowTest, EveryEditOfACurveMakesNewAskBeforeDiscardingIt) {
+  TempFolder folder;
+  TempFolder::Write(folder / "one.mvr", "t\r\n255,16\r\ny = 6/x\r\n2,3\r\n0,0\r\n-99,99\r\n");
+  prompter.colors = {0x00FF00};
+  for (const char* edit : {"btnUp", "btnRight", "W2", "mnuChangeColor"}) {
+    prompter.files = {folder / "one.mvr"};
+    main().findChild<QAction*>("mnuOpenFile")->trigger();  // the work before is empty or saved
+    const QRect row = main().lstShiki->visualItemRect(main().lstShiki->item(0));
+    QTest::mouseClick(main().lstShiki->viewport(), Qt::LeftButton, {}, row.center());
+    QObject* control = main().findChild<QObject*>(edit);
+    QMetaObject::invokeMethod(control, control->inherits("QAction") ? "trigger" : "click");
+    prompter.messages.clear();
+    prompter.answers = {Answer::No};
+    main().findChild<QAction*>("mnuNewFile")->trigger();
+    EXPECT_EQ(prompter.messages, std::vector<std::string>{"現在のデータを保存しますか"}) << edit;
+  }
+}
+
+// Closing asks nothing, yet the curves come back: the next start in the folder asks once (a
+// program running beside finds nothing to take); yes gives the work back unsaved under its
+// name, no removes the copy for good.
+TEST(RecoveryAtStart, ClosedUnsavedCurvesAreOfferedOnceAtTheNextStart) {
+  TempFolder folder;
+  const std::string dir = folder.Path().string() + "/";
+  const auto start = [&](std::deque<Answer> answers, const std::function<void(TProgram&)>& use) {
+    ScriptedPrompter prompter;
+    prompter.answers = std::move(answers);
+    TProgram program(&prompter);
+    program.frmMain.editor().SetProgramFolder(dir, dir, false);
+    program.frmMain.show();
+    program.frmMain.editor().StartRecoveryCopy();
+    use(program);
+    return prompter.messages;
+  };
+  const std::vector<std::string> asked{"前回保存されなかった作品があります。復元しますか？"};
+  EXPECT_TRUE(start({}, [&](TProgram& p) {
+                ClickLatticePoint(p.frmMain, 2, 3);
+                ClickLatticePoint(p.frmMain, -1, 4);
+                RecoveryCopy beside;
+                EXPECT_TRUE(beside.Open(dir) && !beside.Left());
+              }).empty());
+  EXPECT_EQ(start({Answer::Yes},
+                  [](TProgram& p) {
+                    const Work& work = p.frmMain.editor().OpenWork();
+                    EXPECT_TRUE(work.Count() == 2 && !work.DataSaved());
+                    EXPECT_TRUE(p.frmMain.windowTitle().endsWith(" - Mevrolin.mvr"));
+                  }),
+            asked);
+  EXPECT_EQ(
+      start({Answer::No}, [](TProgram& p) { EXPECT_TRUE(p.frmMain.editor().OpenWork().Empty()); }),
+      asked);
+  EXPECT_TRUE(start({}, [](TProgram&) {}).empty());
+}
+
+// F1 in a modal window opens its own topic above it: the help takes Esc and closes, and the
+// window is still there, as it was. The contents' topic numbers are links.
+TEST_F(MainWindowTest, HelpOverAModalWindowClosesWithEscBackToThatWindow) {
+  main().editor().SetProgramFolder(main().editor().State().ProgDir, MEVROLIN_SOURCE_DIR "/", false);
+  ModalScript script;
+  script.Then("frmKiroku", [](QWidget* w) { QTest::keyClick(w, Qt::Key_F1); })
+      .Then("frmHelp", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); })
+      .Then("frmKiroku", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
+  script.Start();
+  program.Show(ProgramWindow::Records);
+  EXPECT_TRUE(script.Done());
+  main().findChild<QAction*>("mnuShowHelp")->trigger();
+  EXPECT_TRUE(program.frmHelp->text->toHtml().contains("href=\"#314\""));
 }
 
 }  // namespace

@@ -113,7 +113,7 @@ TEST_F(PlaneSettingsWindowTest, OpensModelessAtTheTopLeftWithEveryControl) {
   EXPECT_FALSE(dialog().chkKeep->isChecked());
   EXPECT_EQ(dialog().btnTest->text(), U("テスト(&T)"));
   EXPECT_EQ(dialog().btnCancel->text(), U("ｷｬﾝｾﾙ"));
-  EXPECT_EQ(dialog().property("helpTopic").toInt(), 218);
+  EXPECT_EQ(dialog().property("helpTopic").toInt(), 322);
 }
 
 TEST_F(PlaneSettingsWindowTest, TheMainPlaneFollowsTheSizeButtonsAtOnce) {

@@ -57,7 +57,7 @@ TEST_F(LineKindWindowTest, ShowsTheSettingsInForceWithTheGroupsOfTheMode) {
   ASSERT_TRUE(dialog().isVisible());
   EXPECT_FALSE(dialog().isModal());
   EXPECT_EQ(dialog().pos(), QPoint(0, 0));
-  EXPECT_EQ(dialog().property("helpTopic").toInt(), 218);
+  EXPECT_EQ(dialog().property("helpTopic").toInt(), 320);
   const std::vector<std::pair<const char*, const char*>> captions = {
       {"rbtLMode0", "全域"},       {"rbtLMode1", "中央"},
       {"rbtLMode2", "右側"},       {"rbtLMode3", "左側"},

@@ -71,22 +71,36 @@ TEST_F(UnitContentsWindowTest, DeletedCurveLinesTakeTheCurveAwayEverywhere) {
 // Editing one line hands the other lines back byte for byte, even bytes no Shift-JIS character
 // stands for (shown as a replacement sign).
 TEST_F(UnitContentsWindowTest, LinesLeftAsTheyWereKeepTheirBytes) {
-  const std::vector<std::string> lines = {ToCp932("単元"), "y = 6/x \xFF\xFE", "255,16"};
+  // Two lines that look alike keep their own bytes, matched by their place.
+  const std::vector<std::string> lines = {ToCp932("単元"), "y = 6/x \xFF\xFE", "a\xFF", "a\xFE",
+                                          "255,16"};
   view().ShowLines(lines);
   view().memFile->moveCursor(QTextCursor::End);
   TypeText(view().memFile, "0");
   const std::optional<std::string> text = view().EditedText();
   ASSERT_TRUE(text.has_value());
-  EXPECT_EQ(*text, ToCp932("単元") + "\ny = 6/x \xFF\xFE\n255,160");
+  EXPECT_EQ(*text, ToCp932("単元") + "\ny = 6/x \xFF\xFE\na\xFF\na\xFE\n255,160");
 }
 
-TEST_F(UnitContentsWindowTest, TextTheReaderRefusesIsReportedAndChangesNothing) {
+// Refused typing is not lost: the window comes back holding it, and only Esc there gives it up.
+TEST_F(UnitContentsWindowTest, RefusedTextComesBackInTheWindowUntilGivenUp) {
   const std::vector<std::string> before = work().Buffer().Lines();
-  EditAndReturn([](QPlainTextEdit& memo) {
-    memo.moveCursor(QTextCursor::End);
-    QTest::keyClick(&memo, Qt::Key_Return);
-    TypeText(&memo, "x");
-  });
+  ModalScript script;
+  script
+      .Then("frmTangen",
+            [&](QWidget* w) {
+              view().memFile->moveCursor(QTextCursor::End);
+              QTest::keyClick(view().memFile, Qt::Key_Return);
+              TypeText(view().memFile, "x");
+              w->findChild<QPushButton*>("btnReturn")->click();
+            })
+      .Then("frmTangen", [](QWidget* w) {
+        EXPECT_TRUE(w->findChild<QPlainTextEdit*>("memFile")->toPlainText().endsWith("\nx"));
+        QTest::keyClick(w, Qt::Key_Escape);
+      });
+  script.Start();
+  program.frmMain.findChild<QAction*>("mnuShowTangen")->trigger();
+  EXPECT_TRUE(script.Done());
   EXPECT_EQ(prompter.messages, std::vector<std::string>{"データの構造が違います。"});
   EXPECT_EQ(work().Buffer().Lines(), before);
   EXPECT_TRUE(work().DataSaved());
