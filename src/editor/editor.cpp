@@ -15,7 +15,7 @@ Editor::Editor(EditorSurfaces surfaces, EditorView& view, EditorServices service
       mouse_(state_, work_, display_, view, texts_, shown_, services.prompter, services.wait),
       list_(state_, work_, display_, mouse_, view, services.prompter, services.clipboard),
       options_(state_, work_, display_, view, texts_),
-      files_(*this, services) {
+      files_(*this, state_, work_, shown_, display_, mouse_, view, services) {
   texts_.edtHeniki = Msg().IneqDesignText;
   work_.Reset(Msg().NewUnitTitle);
   work_.SetHistoryListener([this] {

@@ -20,7 +20,7 @@
 #include "storage/recovery_copy.h"
 #include "storage/work.h"
 
-class Editor {
+class Editor : public FileCommandHost {
  public:
   Editor(EditorSurfaces surfaces, EditorView& view, EditorServices services,
          const PlaneSettings& planeSettings);
@@ -51,8 +51,8 @@ class Editor {
   void FormShow();
   // An empty, saved work showing this title and file name; resetKinds also resets the
   // inequality kinds of the next curve.
-  void ResetWork(const std::string& title, const std::string& fileName, bool resetKinds);
-  void DispFileInfo(const std::string& title, const std::string& fileName, int32_t count);
+  void ResetWork(const std::string& title, const std::string& fileName, bool resetKinds) override;
+  void DispFileInfo(const std::string& title, const std::string& fileName, int32_t count) override;
   // 全部消去: asks when there are curves, then empties the work under its shown title (a change
   // that can be undone).
   void EraseAll();
@@ -77,7 +77,6 @@ class Editor {
 
  private:
   friend class EditorTestAccess;  // tests put many curves in place without a redraw each
-  friend class FileCommands;      // the file commands replace the work and its name
 
   // An empty work under this title: a new work with a fresh history, or (asChange) every curve
   // erased as one step of the history.

@@ -1,6 +1,5 @@
 #include "editor/file_commands.h"
 
-#include "editor/editor.h"
 #include "library/unit_library.h"
 #include "model/messages.h"
 #include "storage/file_access.h"
@@ -22,12 +21,21 @@ FileDialogRequest SaveDialogFor(const std::string& filter, const std::string& cu
 
 }  // namespace
 
-FileCommands::FileCommands(Editor& editor, EditorServices services)
-    : editor_(editor), services_(services) {}
+FileCommands::FileCommands(FileCommandHost& host, EditorState& state, Work& work,
+                           const ShownFileInfo& shown, EditorDisplay& display, PlaneMouse& mouse,
+                           EditorView& view, EditorServices services)
+    : host_(host),
+      state_(state),
+      work_(work),
+      shown_(shown),
+      display_(display),
+      mouse_(mouse),
+      view_(view),
+      services_(services) {}
 
 SaveResult FileCommands::SaveWithDialog(bool ask, const std::string& confirmedTitle) {
-  EditorState& state = editor_.state_;
-  Work& work = editor_.work_;
+  EditorState& state = state_;
+  Work& work = work_;
   Prompter& prompter = services_.prompter;
   if (ask) {
     if (!work.NeedSave()) return SaveResult::NotSaved;
@@ -46,7 +54,7 @@ SaveResult FileCommands::SaveWithDialog(bool ask, const std::string& confirmedTi
   const std::optional<std::string> chosen = prompter.ChooseSaveFile(
       SaveDialogFor(Msg().SaveFilter, state.CurFileName, !state.NewFileFlag, library));
   if (!chosen) return SaveResult::Cancelled;
-  const std::string title = ask ? editor_.shown_.title : confirmedTitle;
+  const std::string title = ask ? shown_.title : confirmedTitle;
   const std::string name = CheckFileName(*chosen, prompter);
   // Declining to replace a file ends the command as cancelling does: nothing is written and
   // the work keeps its own name, so no later command writes to the declined file unasked.
@@ -61,12 +69,12 @@ SaveResult FileCommands::SaveWithDialog(bool ask, const std::string& confirmedTi
   state.NewFileFlag = false;
   state.CurTitle = title;
   state.CurFileName = name;
-  editor_.DispFileInfo(title, name, work.Count());
+  host_.DispFileInfo(title, name, work.Count());
   return SaveResult::Saved;
 }
 
 void FileCommands::NewFile() {
-  EditorState& state = editor_.state_;
+  EditorState& state = state_;
   const SaveResult saved = SaveWithDialog(true, std::string());
   // A New the user called off still leaves the work to be named at its next overwrite; one that
   // ended in a declined replacement or a failed write leaves everything as it was.
@@ -76,13 +84,13 @@ void FileCommands::NewFile() {
   // of the work it replaced.
   state.CurTitle = Msg().NewUnitTitle;
   state.CurFileName = state.ProgDirPath + kDefaultWorkFileName;
-  editor_.ResetWork(state.CurTitle, state.CurFileName, true);
+  host_.ResetWork(state.CurTitle, state.CurFileName, true);
   state.NewFileFlag = true;
 }
 
 void FileCommands::OpenByUnit() {
-  EditorState& state = editor_.state_;
-  EditorDisplay& display = editor_.display_;
+  EditorState& state = state_;
+  EditorDisplay& display = display_;
   state.OpenForEdit = true;
   display.RedrawPlane();
   display.Show();
@@ -96,15 +104,15 @@ void FileCommands::OpenByUnit() {
 
 void FileCommands::OpenFile() {
   if (Ends(SaveWithDialog(true, std::string()))) return;
-  const std::optional<std::string> chosen = services_.prompter.ChooseOpenFile(FileDialogRequest{
-      Msg().OpenFilter, UnitLibraryPath(editor_.state_.ProgDirPath), std::string()});
+  const std::optional<std::string> chosen = services_.prompter.ChooseOpenFile(
+      FileDialogRequest{Msg().OpenFilter, UnitLibraryPath(state_.ProgDirPath), std::string()});
   if (chosen) Load(*chosen);
 }
 
 bool FileCommands::Load(const std::string& path) {
-  EditorState& state = editor_.state_;
-  Work& work = editor_.work_;
-  EditorDisplay& display = editor_.display_;
+  EditorState& state = state_;
+  Work& work = work_;
+  EditorDisplay& display = display_;
   // The work is named by the file actually read: "foo" chosen opens "foo.mvr", and a later
   // overwrite must replace that file, not another one called "foo".
   std::string readName;
@@ -115,21 +123,21 @@ bool FileCommands::Load(const std::string& path) {
     return false;
   }
   // A curve waiting for its domain or a drag belongs to the work that was replaced.
-  editor_.mouse_.ResetMouse();
+  mouse_.ResetMouse();
   state.DragMode = 0;
   display.ClearPanels();
-  editor_.view_.ListChanged();
+  view_.ListChanged();
   display.DispAllLine();
   state.CurTitle = work.Buffer().Lines().front();
   state.CurFileName = readName;
-  editor_.DispFileInfo(state.CurTitle, readName, count);
+  host_.DispFileInfo(state.CurTitle, readName, count);
   state.NewFileFlag = false;
   return true;
 }
 
 void FileCommands::OverWrite() {
-  EditorState& state = editor_.state_;
-  Work& work = editor_.work_;
+  EditorState& state = state_;
+  Work& work = work_;
   if (work.Empty()) {
     services_.prompter.Message(Msg().NoDataToSave);
     return;
@@ -138,18 +146,18 @@ void FileCommands::OverWrite() {
     if (SaveAs() == SaveResult::Saved) state.NewFileFlag = false;
     return;
   }
-  const ShownFileInfo& shown = editor_.shown_;
+  const ShownFileInfo& shown = shown_;
   if (SaveLineFile(shown.title, shown.filePath, work.BufferForSave(), services_.prompter)) {
     work.MarkSaved();
   }
 }
 
 SaveResult FileCommands::SaveAs() {
-  if (editor_.work_.Empty()) {
+  if (work_.Empty()) {
     services_.prompter.Message(Msg().NoDataToSave);
     return SaveResult::NotSaved;
   }
-  const std::optional<std::string> title = services_.windows.AskUnitName(editor_.shown_.title);
+  const std::optional<std::string> title = services_.windows.AskUnitName(shown_.title);
   if (!title) return SaveResult::Cancelled;
   return SaveWithDialog(false, *title);
 }

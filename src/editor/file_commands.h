@@ -5,11 +5,27 @@
 // it has a file of its own stay as they were.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
+#include "editor/editor_display.h"
 #include "editor/editor_view.h"
+#include "editor/plane_mouse.h"
+#include "model/editor_state.h"
+#include "storage/work.h"
 
-class Editor;
+// What the file commands ask of the editor they belong to, beyond its parts: starting a work
+// afresh and showing the open work's title, file name and count.
+class FileCommandHost {
+ public:
+  virtual void ResetWork(const std::string& title, const std::string& fileName,
+                         bool resetKinds) = 0;
+  virtual void DispFileInfo(const std::string& title, const std::string& fileName,
+                            int32_t count) = 0;
+
+ protected:
+  ~FileCommandHost() = default;
+};
 
 // How the save flow ended.
 enum class SaveResult {
@@ -22,7 +38,9 @@ enum class SaveResult {
 
 class FileCommands {
  public:
-  FileCommands(Editor& editor, EditorServices services);
+  FileCommands(FileCommandHost& host, EditorState& state, Work& work, const ShownFileInfo& shown,
+               EditorDisplay& display, PlaneMouse& mouse, EditorView& view,
+               EditorServices services);
 
   // 新規作成: after the question about unsaved curves, an empty work under the new-unit title.
   void NewFile();
@@ -48,6 +66,12 @@ class FileCommands {
            result == SaveResult::Failed;
   }
 
-  Editor& editor_;
+  FileCommandHost& host_;
+  EditorState& state_;
+  Work& work_;
+  const ShownFileInfo& shown_;
+  EditorDisplay& display_;
+  PlaneMouse& mouse_;
+  EditorView& view_;
   EditorServices services_;
 };
