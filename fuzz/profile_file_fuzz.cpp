@@ -20,8 +20,12 @@ void Check(bool condition) {
   if (!condition) std::abort();
 }
 
-// The lines of a file with their ends, split here rather than by the code under test.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// The lines of a file with their ends, split here rather than by the code under test; a leading
+// UTF-8 byte-order mark stands before them and is no part of them.
 std::vector<std::string_view> LinesOf(std::string_view bytes) {
+  if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
   std::vector<std::string_view> lines;
   while (!bytes.empty()) {
     const std::size_t lf = bytes.find('\n');
@@ -85,6 +89,9 @@ void CheckWrite(const std::string& bytes, const std::string& section, const std:
   Check(again.Bytes() == written);
   Check(again.Find(section, key) == ReadBack(value));
 
+  // A byte-order mark is kept as it was.
+  Check(std::string_view(bytes).starts_with(kByteOrderMark) ==
+        std::string_view(written).starts_with(kByteOrderMark));
   // Only the key's own line changes, or one or two lines come in (the header of a new section
   // and the key); a last line without a line end gains one.
   const std::vector<std::string_view> oldLines = LinesOf(bytes);
