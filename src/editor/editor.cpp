@@ -143,7 +143,16 @@ void Editor::StepHistory(bool back) {
   display_.ClearPanels();
   view_.ListChanged();
   display_.DispAllLine();
+  if (work_.TitleStepped()) TakeTitleLine();
   DispFileInfo(shown_.title, shown_.filePath, work_.Count());
+}
+
+void Editor::TakeTitleLine() {
+  if (work_.Buffer().Lines().empty()) return;
+  state_.CurTitle = work_.Buffer().Lines().front();
+  shown_.title = state_.CurTitle;
+  // The copy was kept as the change ended, still under the title before.
+  KeepRecoveryCopy();
 }
 
 namespace {
@@ -228,10 +237,7 @@ bool Editor::TakeUnitContents(const std::string& text) {
   view_.ListChanged();
   display_.DispAllLine();
   // An edited first line is the work's new unit title: the next save writes it, not the old one.
-  if (work_.Buffer().Lines().front() != titleLine) {
-    state_.CurTitle = work_.Buffer().Lines().front();
-    shown_.title = state_.CurTitle;
-  }
+  if (work_.Buffer().Lines().front() != titleLine) TakeTitleLine();
   DispFileInfo(shown_.title, shown_.filePath, work_.Count());
   return true;
 }

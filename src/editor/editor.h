@@ -84,6 +84,8 @@ class Editor : public FileCommandHost {
                   bool asChange);
   // One step back or forward, with the plane, list, panels and count shown afresh.
   void StepHistory(bool back);
+  // The work's title line, edited in the unit contents or brought back by undo, as its title.
+  void TakeTitleLine();
   // Whether the practice window can pose these questions; tells the user why not.
   bool CanPractise(const std::vector<TLineData>& questions);
   // After every change of the work or of its name: the recovery copy follows.

@@ -116,6 +116,13 @@ void Work::ReplaceCurve(int32_t i, const TLineData& line, EquationForm form) {
 }
 
 int32_t Work::DeleteSelected() {
+  if (std::none_of(selected_.begin(), selected_.end(), [](bool on) { return on; })) {
+    // 訂正 with nothing selected still leaves the work to be saved, but changes nothing that an
+    // undo could give back: no step.
+    history_.ForgetSaved();
+    HistoryMoved();
+    return 0;
+  }
   Change change(*this);
   int32_t removed = 0;
   for (int32_t i = Count() - 1; i >= 0; --i) {
@@ -127,7 +134,7 @@ int32_t Work::DeleteSelected() {
     buffer_.DeleteCurve(i);
     ++removed;
   }
-  Edited();  // even with nothing selected: the command was given
+  Edited();
   return removed;
 }
 
@@ -207,16 +214,31 @@ void Work::EndChange() {
   before_ = WorkSnapshot{};
 }
 
+namespace {
+
+std::string TitleLineOf(const WorkSnapshot& state) {
+  return state.head && !state.head->empty() ? state.head->front() : std::string();
+}
+
+}  // namespace
+
 bool Work::Undo() {
   if (openChanges_ > 0 || !history_.CanUndo()) return false;
-  Restore(history_.Undo(Snapshot()));
+  // The step's own title lines, as recorded: a save that wrote the title since is no step.
+  const std::string stepTitle = TitleLineOf(history_.Current());
+  const WorkSnapshot back = history_.Undo(Snapshot());
+  titleStepped_ = TitleLineOf(back) != stepTitle;
+  Restore(back);
   HistoryMoved();
   return true;
 }
 
 bool Work::Redo() {
   if (openChanges_ > 0 || !history_.CanRedo()) return false;
-  Restore(history_.Redo(Snapshot()));
+  const std::string stepTitle = TitleLineOf(history_.Current());
+  const WorkSnapshot forward = history_.Redo(Snapshot());
+  titleStepped_ = TitleLineOf(forward) != stepTitle;
+  Restore(forward);
   HistoryMoved();
   return true;
 }

@@ -107,6 +107,9 @@ class Work {
   // is no such step.
   bool Undo();
   bool Redo();
+  // Whether the step last undone or redone changed the title line (an edit of the unit contents'
+  // first line): the unit title follows it.
+  bool TitleStepped() const { return titleStepped_; }
   // Told after every step, undo, redo, load and save: what can be undone may have changed, and
   // the work may have become saved or unsaved.
   void SetHistoryListener(std::function<void()> listener) {
@@ -149,4 +152,5 @@ class Work {
   // snapshot shares every piece still here instead of comparing or copying the curve.
   mutable std::vector<std::shared_ptr<const WorkPiece>> pieces_;
   std::function<void()> historyListener_;
+  bool titleStepped_ = false;
 };

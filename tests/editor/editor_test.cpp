@@ -775,8 +775,10 @@ class EditorHistory : public EditorTest, public ::testing::WithParamInterface<Hi
 // an undo leaves nothing to redo.
 TEST_P(EditorHistory, UndoRedoAndANewChange) {
   auto take = [this] {
-    return std::tuple(work().Curves(), work().ListItems(), work().Selection(), Lines());
+    return std::tuple(work().Curves(), work().ListItems(), work().Selection(), Lines(),
+                      editor.ShownFile().title);
   };
+  editor.FormShow();
   for (int32_t x = 1; x <= 3; ++x) Click(x, 1);
   EditorTestAccess::WorkOf(editor).SelectOnly(1);
   EditorTestAccess::WorkOf(editor).MarkSaved();
@@ -836,8 +838,24 @@ INSTANTIATE_TEST_SUITE_P(
                       for (const std::string& line : r.editor.OpenWork().Buffer().Lines())
                         text += (line == "2,1" ? "2,5" : line) + "\n";
                       r.editor.TakeUnitContents(text);
+                    }},
+        HistoryCase{"UnitTitleEdit",
+                    [](EditorRig& r) {
+                      std::string text = "edited";
+                      const auto& lines = r.editor.OpenWork().Buffer().Lines();
+                      for (std::size_t i = 1; i < lines.size(); ++i) text += "\n" + lines[i];
+                      r.editor.TakeUnitContents(text + "\n");
                     }}),
     [](const auto& row) { return std::string(row.param.name); });
+
+// 訂正 with nothing selected leaves nothing to undo: the next undo takes the curve added before.
+TEST_F(EditorTest, DeleteWithNothingSelectedIsNoStepToUndo) {
+  Click(2, 3);
+  EditorTestAccess::WorkOf(editor).SetSelected(0, false);
+  editor.List().DeleteSelected();
+  editor.Undo();
+  EXPECT_EQ(Count(), 0);
+}
 
 TEST_F(EditorTest, UndoWaitsUntilTheCurveBeingPlacedIsGivenUp) {
   Click(2, 3);
